@@ -1,0 +1,57 @@
+# Shared by the run command and the test run: a private Xvfb display and scratch Wine prefixes.
+# Source it; every function takes a session directory that holds the display's number and pid.
+
+wine_env() {  # wine_env <prefix>: the environment every Wine call of ours runs with
+  export WINEPREFIX="$1"
+  export WINEDEBUG=-all
+  # Wine would ask to install Mono and Gecko, which it cannot download here.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+xvfb_start() {  # xvfb_start <session dir>: starts Xvfb on the first free display from :90 on
+  local session=$1 n
+  for n in $(seq 90 189); do
+    [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$session/xvfb.log" 2>&1 &
+    echo $! >"$session/xvfb.pid"
+    local tries
+    for tries in $(seq 1 50); do
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        echo ":$n" >"$session/display"
+        return 0
+      fi
+      kill -0 "$(cat "$session/xvfb.pid")" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+wine_prefix_create() {  # wine_prefix_create <prefix>: a fresh prefix with Wine's own fonts
+  local prefix=$1
+  (
+    wine_env "$prefix"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # Debian's Wine does not find its own fonts (MS Sans Serif among them) by itself; copied into
+    # the prefix, the tool's "MS Sans Serif" is Wine's metric-compatible bitmap font, not a
+    # substitute with other text widths.
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+  )
+}
+
+wine_session_stop() {  # wine_session_stop <session dir>
+  local session=$1
+  if [ -d "$session/prefix" ]; then
+    (wine_env "$session/prefix"; wineserver -k 2>/dev/null || true)
+  fi
+  if [ -f "$session/xvfb.pid" ]; then
+    kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
+    rm -f "$session/xvfb.pid"
+  fi
+}
