@@ -1,11 +1,25 @@
 #pragma once
-// The text format in which a form and its controls are described: one `object Name: TClass`
-// block per component, its properties as `Name = value` lines, nested blocks for the
-// components it holds, `end` closing each block. Values are signed integers, quoted texts
-// ('It''s' doubles a quote; #252 is the byte 252, so any CP1252 text can be written in ASCII),
-// identifiers (true, clNavy, csDropDownList, BUpdateClick ...) and sets ([fsBold, fsItalic]).
-// Dotted property names (Font.Height) address a property of a property. Lines starting with
-// `#` outside a value, and blank lines, are ignored... see the parser for the exact rules.
+// The text format in which a form and its controls are described:
+//
+//   object Form1: TForm1            a component: `object Name: TClass`, closed by `end`
+//     Caption = 'Tavelin'           a property: `Name = value`
+//     Font.Height = -11             dotted names address a property of a property
+//     // a comment                  a line whose first non-blank characters are `//`
+//     object Label1: TLabel         components it holds, nested
+//     end
+//   end
+//
+// One construct per line; indentation is free, blank and comment lines are ignored, a line may
+// end in CR LF. Values:
+//   - integers: optional sign and decimal digits (-11); anything outside int64 is an error;
+//   - texts: quoted pieces and #NNN bytes written next to each other, without blanks between:
+//     'It''s' ('' is one quote), 'Gr'#252#223'e' (#NNN is the byte 0..255), so any CP1252 text
+//     can be written in ASCII;
+//   - identifiers: [A-Za-z_][A-Za-z0-9_]* (True, clNavy, csDropDownList, BUpdateClick);
+//   - sets of identifiers: [fsBold, fsItalic] or [].
+// Names and keywords are case-sensitive. Exactly one top-level object; after its `end` only
+// blank and comment lines may follow. Within one object a property name appears once, and a
+// component name appears once in the whole description.
 //
 // Parsing only builds the tree; making components from it is the form reader's work.
 
@@ -16,7 +30,7 @@
 
 #include "classlib/sysutils.h"
 
-// A description that cannot be read: the message names the line.
+// A description that cannot be read: "Formularbeschreibung, Zeile N: <what is wrong>".
 class EFormDescriptionError : public Exception {
 public:
   using Exception::Exception;
