@@ -40,6 +40,10 @@ wine_prefix_create() {  # wine_prefix_create <prefix>: a fresh prefix with Wine'
     # substitute with other text widths.
     mkdir -p "$prefix/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+    # Without a window manager on the display, Wine draws no frames or title bars; in a virtual
+    # desktop it draws them itself, so windows and screenshots look as they do on Windows.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -k 2>/dev/null || true
     wineserver -w
   )
