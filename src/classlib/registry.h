@@ -6,6 +6,7 @@
 #include <string>
 
 #include "classlib/registry_api.h"
+#include "classlib/registry_key.h"
 #include "classlib/strings.h"
 
 class TRegistry {
@@ -38,12 +39,12 @@ public:
   // Closes the current key, if any.
   void CloseKey();
 
-  bool HasCurrentKey() const { return current_ != 0; }
+  bool HasCurrentKey() const { return static_cast<bool>(current_); }
   const std::string& CurrentPath() const { return currentPath_; }
   bool LazyWrite() const { return true; }
 
 private:
   classlib::registry_api::Key root_ = classlib::registry_api::kCurrentUser;
-  classlib::registry_api::Key current_ = 0;
-  std::string currentPath_;
+  classlib::RegistryKey current_;
+  std::string currentPath_;  // as opened, without a leading backslash
 };

@@ -18,8 +18,11 @@ inline constexpr long kSuccess = 0;
 inline constexpr long kFileNotFound = 2;
 inline constexpr long kAccessDenied = 5;
 inline constexpr long kInvalidHandle = 6;
+inline constexpr long kInvalidParameter = 87;
+inline constexpr long kBadPathname = 161;  // a subkey path that begins with a backslash
 inline constexpr long kMoreData = 234;
 inline constexpr long kNoMoreItems = 259;
+inline constexpr long kKeyDeleted = 1018;  // the handle's key was deleted after it was opened
 
 // Value types.
 inline constexpr std::uint32_t kNone = 0;

@@ -1,0 +1,66 @@
+// The registry seam on Windows: each call is one advapi32 ANSI function. Keys are only ever
+// opened, never created, and never flushed.
+
+#include <windows.h>
+
+#include "classlib/registry_api.h"
+
+namespace classlib::registry_api {
+namespace {
+
+// HKEY_CURRENT_USER is a sign-extended pointer on 64-bit Windows (0xFFFFFFFF80000001), while
+// the seam names it by its documented value 0x80000001; both directions are mapped.
+HKEY ToHkey(Key key) {
+  return key == kCurrentUser ? HKEY_CURRENT_USER : reinterpret_cast<HKEY>(key);
+}
+
+Key FromHkey(HKEY key) {
+  return key == HKEY_CURRENT_USER ? kCurrentUser : reinterpret_cast<Key>(key);
+}
+
+}  // namespace
+
+long OpenKey(Key parent, const char* subkey, std::uint32_t access, Key* result) {
+  HKEY opened = nullptr;
+  const LONG status = RegOpenKeyExA(ToHkey(parent), subkey, 0, access, &opened);
+  *result = status == ERROR_SUCCESS ? FromHkey(opened) : 0;
+  return status;
+}
+
+long QueryValue(Key key, const char* name, std::uint32_t* type, unsigned char* data,
+                std::uint32_t* size) {
+  DWORD valueType = 0;
+  DWORD valueSize = size ? *size : 0;
+  const LONG status =
+      RegQueryValueExA(ToHkey(key), name, nullptr, &valueType, data, size ? &valueSize : nullptr);
+  if (type) *type = valueType;
+  if (size) *size = valueSize;
+  return status;
+}
+
+long QueryInfoKey(Key key, std::uint32_t* subkeys, std::uint32_t* maxSubkeyLength) {
+  DWORD count = 0;
+  DWORD longest = 0;
+  const LONG status = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &count, &longest,
+                                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+  if (subkeys) *subkeys = count;
+  if (maxSubkeyLength) *maxSubkeyLength = longest;
+  return status;
+}
+
+long EnumKey(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength) {
+  DWORD length = *nameLength;
+  const LONG status =
+      RegEnumKeyExA(ToHkey(key), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+  *nameLength = length;
+  return status;
+}
+
+long SetValue(Key key, const char* name, std::uint32_t type, const unsigned char* data,
+              std::uint32_t size) {
+  return RegSetValueExA(ToHkey(key), name, 0, type, data, size);
+}
+
+long CloseKey(Key key) { return RegCloseKey(ToHkey(key)); }
+
+}  // namespace classlib::registry_api
