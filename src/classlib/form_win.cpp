@@ -260,6 +260,12 @@ void classlib::win::RestoreTool() {
 // Enter elsewhere and Esc reach the form as IDOK and IDCANCEL, which it ignores: the form has
 // neither a default nor a cancel button.
 bool classlib::win::TranslateFormMessage(HWND form, MSG& message) {
+  // Alt+F4 closes the form wherever the focus is; Wine's combo box swallows it otherwise.
+  if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 &&
+      (message.hwnd == form || IsChild(form, message.hwnd))) {
+    SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && IsChild(form, message.hwnd) &&
       IsPushButton(message.hwnd)) {
     SendMessageA(message.hwnd, BM_CLICK, 0, 0);

@@ -1,0 +1,257 @@
+// The main window of the real tool: its place and layout, its controls' kinds, the keyboard,
+// the file-open dialog and what it leaves behind, scrolling when it is small.
+
+#include <gtest/gtest.h>
+
+#include "e2e/driver.h"
+
+namespace e2e {
+namespace {
+
+// The size of a label's text in the window's font, measured here as the tool measures it.
+SIZE LabelTextSize(const std::wstring& text) {
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif");
+  HGDIOBJ previous = SelectObject(dc, font);
+  RECT rect{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_EXPANDTABS | DT_NOCLIP);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return {rect.right, rect.bottom};
+}
+
+int StaticType(const ChildWindow& child) { return child.style & SS_TYPEMASK; }
+
+class MainWindow : public testing::Test {
+protected:
+  void SetUp() override {
+    client::Remove();
+    downloads_ = ScratchFolder("downloads");
+    WriteFileBytes(downloads_ + "\\movie.avi", "new data");
+    client::SetString(client::kOptions, "DownloadFolder", downloads_);
+  }
+  void TearDown() override { client::Remove(); }
+
+  // Opens the file dialog with Alt+S and waits for it.
+  HWND OpenFileDialog(const Tool& tool, HWND main) {
+    EXPECT_TRUE(BringToFront(main));
+    PressKey('S', /*alt=*/true);
+    return tool.WaitForDialog();
+  }
+
+  // Types `name` into the dialog's file name field and confirms it.
+  static void ConfirmFileName(HWND dialog, const std::string& name) {
+    HWND field = DescendantWithId(dialog, 0x47c);
+    ASSERT_NE(field, nullptr) << "file name field";
+    HWND edit = ClassOf(field) == L"Edit" ? field : FindWindowExW(field, nullptr, L"ComboBox", nullptr);
+    if (edit && ClassOf(edit) != L"Edit") edit = FindWindowExW(edit, nullptr, L"Edit", nullptr);
+    if (!edit) edit = FindWindowExW(field, nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr) << "file name edit";
+    const std::wstring text = Widen(name);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    PressDialogButton(dialog, IDOK);
+  }
+
+  static std::wstring FileNameField(HWND dialog) {
+    HWND field = DescendantWithId(dialog, 0x47c);
+    return field ? TextOf(field) : L"";
+  }
+
+  std::string downloads_;
+};
+
+TEST_F(MainWindow, OpensAtItsPlaceWithEveryControlWhereItBelongs) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  RECT frame{};
+  GetWindowRect(main, &frame);
+  EXPECT_EQ(frame.left, 47);
+  EXPECT_EQ(frame.top, 80);
+  EXPECT_EQ(frame.right - frame.left, 624);
+  EXPECT_EQ(frame.bottom - frame.top, 227);
+  SaveScreenshot(main, L"main-window");
+
+  struct Expected {
+    const wchar_t* className;
+    const wchar_t* text;  // null: found by its kind
+    int left, top, width, height;  // width 0: a label, as wide and high as its text
+  };
+  const Expected expected[] = {
+      {L"Static", L"Connection for resume:", 12, 56, 109, 13},
+      {L"Static", L"Unfinished download file:", 12, 12, 118, 13},
+      {L"Static", L"Homepage: example.org/tavelin", 132, 184, 0, 0},
+      {L"Static", L"Kestrel Bay Software", 132, 144, 0, 0},
+      {L"Static", L"Mira Holt (mira.holt@example.org)", 132, 160, 0, 0},
+      {L"ComboBox", nullptr, 12, 72, 509, 21},
+      {L"Button", L"&Refresh", 528, 72, 75, 25},
+      {L"Edit", nullptr, 12, 28, 509, 21},
+      {L"Button", L"&Select file...", 528, 28, 75, 25},
+      {L"Button", L"Resume damaged file on new connection", 12, 104, 221, 25},
+      {L"Button", L"&Exit", 532, 168, 75, 25},
+  };
+  for (const Expected& row : expected) {
+    SCOPED_TRACE(Narrow(row.text ? row.text : row.className));
+    const ChildWindow child = Child(main, row.className, row.text ? row.text : L"");
+    SIZE size{row.width, row.height};
+    if (row.width == 0) size = LabelTextSize(row.text);
+    EXPECT_EQ(child.rect.left, row.left);
+    EXPECT_EQ(child.rect.top, row.top);
+    EXPECT_EQ(child.rect.right - child.rect.left, size.cx);
+    EXPECT_EQ(child.rect.bottom - child.rect.top, size.cy);
+  }
+
+  int images = 0, frames = 0;
+  for (const ChildWindow& child : Children(main)) {
+    if (child.className != L"Static") continue;
+    if (StaticType(child) == SS_BITMAP) {
+      ++images;
+      EXPECT_EQ(child.rect.left, 8);
+      EXPECT_EQ(child.rect.top, 144);
+      EXPECT_EQ(child.rect.right - child.rect.left, 119);
+      EXPECT_EQ(child.rect.bottom - child.rect.top, 52);
+      EXPECT_NE(SendMessageW(child.handle, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the logo is shown";
+    } else if (StaticType(child) == SS_OWNERDRAW) {
+      ++frames;
+      EXPECT_EQ(child.rect.left, 4);
+      EXPECT_EQ(child.rect.top, 4);
+      EXPECT_EQ(child.rect.right - child.rect.left, 609);
+      EXPECT_EQ(child.rect.bottom - child.rect.top, 133);
+    }
+  }
+  EXPECT_EQ(images, 1);
+  EXPECT_EQ(frames, 1);
+  EXPECT_EQ(Children(main).size(), 13u);
+
+  EXPECT_TRUE(Child(main, L"Edit").style & ES_READONLY);
+  EXPECT_EQ(Child(main, L"ComboBox").style & 3, CBS_DROPDOWNLIST);
+}
+
+TEST_F(MainWindow, FocusStartsOnTheListAndTabWalksTheControlsInTheirOrder) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(BringToFront(main));
+  tool.Settle();
+  const HWND list = Child(main, L"ComboBox").handle;
+  const HWND order[] = {list,
+                        Child(main, L"Button", L"&Refresh").handle,
+                        Child(main, L"Edit").handle,
+                        Child(main, L"Button", L"&Select file...").handle,
+                        Child(main, L"Button", L"Resume damaged file on new connection").handle,
+                        Child(main, L"Button", L"&Exit").handle,
+                        list};
+  EXPECT_EQ(tool.Focus(), list);
+  for (size_t i = 1; i < std::size(order); ++i) {
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return tool.Focus() == order[i]; }, 2000ms)) << "after tab " << i;
+  }
+  PressKey(VK_TAB, /*alt=*/false, /*shift=*/true);
+  EXPECT_TRUE(WaitFor([&] { return tool.Focus() == order[5]; }, 2000ms)) << "shift+tab goes back to Exit";
+}
+
+TEST_F(MainWindow, EnterOnTheListAndEscapeDoNothingWhileEnterOnAButtonPressesIt) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(BringToFront(main));
+  tool.Settle();
+  PressKey(VK_RETURN);  // the list has the focus
+  PressKey(VK_ESCAPE);
+  tool.Settle();
+  EXPECT_TRUE(tool.Dialogs().empty());
+  EXPECT_FALSE(tool.WaitForExit(200ms).has_value()) << "Esc is no cancel button";
+
+  for (int i = 0; i < 3; ++i) PressKey(VK_TAB);  // to "Select file..."
+  ASSERT_TRUE(WaitFor([&] { return tool.Focus() == Child(main, L"Button", L"&Select file...").handle; }));
+  PressKey(VK_RETURN);
+  HWND dialog = tool.WaitForDialog();
+  ASSERT_NE(dialog, nullptr) << "Enter pressed the focused button";
+  PressDialogButton(dialog, IDCANCEL);
+  EXPECT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+}
+
+TEST_F(MainWindow, ChoosingAFileFillsTheFieldAndMovesTheCurrentDirectory) {
+  const std::string other = ScratchFolder("elsewhere");
+  WriteFileBytes(other + "\\old.part", "old data");
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  const HWND field = Child(main, L"Edit").handle;
+  const std::wstring startFolder = tool.CurrentDirectory();
+
+  // Cancel before any choice: the field stays empty, the current directory stays.
+  HWND dialog = OpenFileDialog(tool, main);
+  ASSERT_NE(dialog, nullptr);
+  PressDialogButton(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  tool.Settle();
+  EXPECT_EQ(TextOf(field), L"");
+  EXPECT_EQ(tool.CurrentDirectory(), startFolder);
+
+  // A bare name is taken from the folder the dialog starts in: the client's download folder.
+  dialog = OpenFileDialog(tool, main);
+  ASSERT_NE(dialog, nullptr);
+  tool.Settle();
+  SaveScreenshot(dialog, L"file-dialog");
+  ConfirmFileName(dialog, "movie.avi");
+  ASSERT_TRUE(WaitFor([&] { return TextOf(field) == Widen(downloads_ + "\\movie.avi"); }))
+      << Narrow(TextOf(field));
+  EXPECT_EQ(tool.CurrentDirectory(), Widen(downloads_));
+
+  // The next dialog starts with the last choice named; Cancel keeps it.
+  dialog = OpenFileDialog(tool, main);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_NE(FileNameField(dialog).find(L"movie.avi"), std::wstring::npos) << Narrow(FileNameField(dialog));
+  PressDialogButton(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  tool.Settle();
+  EXPECT_EQ(TextOf(field), Widen(downloads_ + "\\movie.avi"));
+  EXPECT_EQ(tool.CurrentDirectory(), Widen(downloads_));
+
+  // A full path typed into the dialog moves the current directory to that file's folder, also
+  // where the platform's dialog leaves it at the folder it showed.
+  dialog = OpenFileDialog(tool, main);
+  ASSERT_NE(dialog, nullptr);
+  ConfirmFileName(dialog, other + "\\old.part");
+  ASSERT_TRUE(WaitFor([&] { return TextOf(field) == Widen(other + "\\old.part"); })) << Narrow(TextOf(field));
+  EXPECT_EQ(tool.CurrentDirectory(), Widen(other));
+
+  // Nothing checks that a typed file exists.
+  dialog = OpenFileDialog(tool, main);
+  ASSERT_NE(dialog, nullptr);
+  ConfirmFileName(dialog, downloads_ + "\\not there yet.dat");
+  EXPECT_TRUE(WaitFor([&] { return TextOf(field) == Widen(downloads_ + "\\not there yet.dat"); }))
+      << Narrow(TextOf(field));
+  EXPECT_EQ(tool.CurrentDirectory(), Widen(downloads_));
+}
+
+TEST_F(MainWindow, ScrollBarsAppearWhenTheWindowIsSmallerThanItsControls) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  const auto scrollBars = [main] {
+    return GetWindowLongPtrW(main, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
+  };
+  EXPECT_EQ(scrollBars(), 0) << "the window's own size holds every control";
+
+  SetWindowPos(main, nullptr, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  tool.Settle();
+  EXPECT_EQ(scrollBars(), WS_HSCROLL | WS_VSCROLL);
+  SaveScreenshot(main, L"main-window-small");
+
+  ShowWindowAsync(main, SW_MAXIMIZE);
+  ASSERT_TRUE(WaitFor([main] { return IsZoomed(main) != FALSE; }));
+  tool.Settle();
+  EXPECT_EQ(scrollBars(), 0);
+  const ChildWindow exit = Child(main, L"Button", L"&Exit");
+  EXPECT_EQ(exit.rect.left, 532) << "controls keep their places";
+  EXPECT_EQ(exit.rect.top, 168);
+}
+
+}  // namespace
+}  // namespace e2e
