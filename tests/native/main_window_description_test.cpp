@@ -7,7 +7,7 @@
 #include <string>
 
 #include "classlib/form_description.h"
-#include "source_tree.h"
+#include "classlib/resources.h"
 
 namespace {
 
@@ -110,7 +110,11 @@ const Component kControls[] = {
     {"ODFile", "TOpenDialog", {{"FileEditStyle", "fsEdit"}}},
 };
 
-ObjectDescription MainWindow() { return ParseFormDescription(ReadSourceFile("src/ui/form1.form")); }
+// The description exactly as the tool carries it.
+ObjectDescription MainWindow() {
+  const auto bytes = classlib::LoadDataResource("TFORM1");
+  return ParseFormDescription(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
 
 void ExpectComponent(const ObjectDescription& actual, const Component& expected) {
   SCOPED_TRACE(expected.name);
