@@ -65,7 +65,7 @@ bool IsEditWindow(HWND window) {
 HCURSOR CursorFor(TCursor cursor) {
   switch (cursor) {
     case TCursor::crMultiDrag: {
-      // Our own cursor when the exe carries it, the pointing hand otherwise.
+      // The class library's own cursor (classlib.rc); the pointing hand should it be missing.
       static HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), "MULTIDRAG");
       return own ? own : LoadCursorA(nullptr, MAKEINTRESOURCEA(32649) /* IDC_HAND */);
     }

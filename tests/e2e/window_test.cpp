@@ -174,6 +174,89 @@ TEST_F(MainWindow, EnterOnTheListAndEscapeDoNothingWhileEnterOnAButtonPressesIt)
   EXPECT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
 }
 
+TEST_F(MainWindow, AltWithAButtonsLetterPressesItWhereverTheFocusIs) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(BringToFront(main));
+  tool.Settle();
+  PressKey(VK_TAB);
+  PressKey(VK_TAB);  // the focus on the damaged file's field
+
+  // Alt+R: Refresh lists an entry the client added after the window opened.
+  client::AddEntry("added later.avi");
+  PressKey('R', /*alt=*/true);
+  const HWND list = Child(main, L"ComboBox").handle;
+  EXPECT_TRUE(WaitFor([&] { return ComboItems(list) == std::vector<std::wstring>{L"added later.avi"}; }));
+  EXPECT_EQ(ComboSelection(list), 0);
+
+  // Alt+S: the file dialog.
+  HWND dialog = OpenFileDialog(tool, main);
+  ASSERT_NE(dialog, nullptr);
+  PressDialogButton(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+
+  // Alt+E: Exit.
+  ASSERT_TRUE(BringToFront(main));
+  PressKey('E', /*alt=*/true);
+  EXPECT_EQ(tool.WaitForExit(), 0u);
+}
+
+TEST_F(MainWindow, MinimisingHidesTheToolAndRestoringBringsItBackWithoutARefresh) {
+  client::AddEntry("first.avi");
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  const HWND list = Child(main, L"ComboBox").handle;
+  ASSERT_EQ(ComboItems(list), std::vector<std::wstring>{L"first.avi"});
+  const auto application = tool.TopLevelWindows(L"TApplication");
+  ASSERT_EQ(application.size(), 1u);
+
+  PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main) && IsIconic(application.front()); }));
+  client::AddEntry("second.avi");
+  PostMessageW(application.front(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main) && !IsIconic(application.front()); }));
+  tool.Settle();
+  EXPECT_EQ(ComboItems(list), std::vector<std::wstring>{L"first.avi"}) << "showing again is no refresh";
+}
+
+TEST_F(MainWindow, ThePointerChangesOverTheHomepageLinkOnly) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(BringToFront(main));
+  tool.Settle();
+  const auto moveOver = [&](const std::wstring& label) {
+    RECT rect = Child(main, L"Static", label).rect;
+    POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(main, &centre);
+    // An absolute move of the mouse, as the user's hand makes it: the window under the pointer
+    // then sets its cursor.
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    move.mi.dx = static_cast<LONG>(centre.x * 65536 / GetSystemMetrics(SM_CXSCREEN));
+    move.mi.dy = static_cast<LONG>(centre.y * 65536 / GetSystemMetrics(SM_CYSCREEN));
+    SendInput(1, &move, sizeof move);
+  };
+  const auto cursor = [] {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    GetCursorInfo(&info);
+    return info.hCursor;
+  };
+  // Cursor handles are the tool's own: compare the link's with a plain label's.
+  moveOver(L"Kestrel Bay Software");
+  tool.Settle();
+  const HCURSOR plain = cursor();
+  moveOver(L"Homepage: example.org/tavelin");
+  EXPECT_TRUE(WaitFor([&] { return cursor() != plain; }, 2000ms)) << "the link shows its own cursor";
+  moveOver(L"Mira Holt (mira.holt@example.org)");
+  EXPECT_TRUE(WaitFor([&] { return cursor() == plain; }, 2000ms)) << "and only the link";
+}
+
 TEST_F(MainWindow, ChoosingAFileFillsTheFieldAndMovesTheCurrentDirectory) {
   const std::string other = ScratchFolder("elsewhere");
   WriteFileBytes(other + "\\old.part", "old data");

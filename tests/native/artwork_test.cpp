@@ -23,6 +23,33 @@ std::uint32_t U32(const artwork::Bytes& bytes, std::size_t at) { return U16(byte
 TEST(Artwork, CommittedFilesAreWhatTheGeneratorMakes) {
   EXPECT_EQ(CommittedFile("src/app/tavelin.ico"), artwork::TavelinIcon());
   EXPECT_EQ(CommittedFile("src/ui/logo.bmp"), artwork::MakerLogo());
+  EXPECT_EQ(CommittedFile("src/classlib/multidrag.cur"), artwork::MultiDragCursor());
+}
+
+TEST(Artwork, LinkCursorIsOneMonochrome32x32CursorWithItsHotSpotAtTheTip) {
+  const artwork::Bytes cursor = CommittedFile("src/classlib/multidrag.cur");
+  ASSERT_GE(cursor.size(), 22u);
+  EXPECT_EQ(U16(cursor, 2), 2u);  // cursor
+  ASSERT_EQ(U16(cursor, 4), 1u);
+  EXPECT_EQ(cursor[6], 32);
+  EXPECT_EQ(cursor[7], 32);
+  EXPECT_EQ(U16(cursor, 10), 0u);  // hot spot x
+  EXPECT_EQ(U16(cursor, 12), 0u);  // hot spot y
+  const std::uint32_t size = U32(cursor, 14);
+  const std::uint32_t offset = U32(cursor, 18);
+  ASSERT_EQ(offset + size, cursor.size());
+  EXPECT_EQ(U32(cursor, offset + 8), 64u);
+  EXPECT_EQ(U16(cursor, offset + 14), 1u);  // one bit per pixel
+  EXPECT_EQ(size, 40u + 8u + 2u * 32u * 4u);
+  // The tip is drawn (black: neither mask bit set); the far corner shows the screen.
+  const std::size_t xorMask = offset + 48;
+  const std::size_t andMask = xorMask + 32 * 4;
+  const auto bit = [&](std::size_t mask, int x, int y) {
+    return (cursor.at(mask + static_cast<std::size_t>(31 - y) * 4 + x / 8) & (0x80 >> (x % 8))) != 0;
+  };
+  EXPECT_FALSE(bit(andMask, 0, 0));
+  EXPECT_FALSE(bit(xorMask, 0, 0));
+  EXPECT_TRUE(bit(andMask, 31, 31));
 }
 
 TEST(Artwork, IconHasOne32x32ImageWith256Colours) {

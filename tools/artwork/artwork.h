@@ -14,4 +14,7 @@ Bytes TavelinIcon();
 // logo.bmp: the maker's logo, 119 x 52 pixels, 24 bits per pixel, on a white ground.
 Bytes MakerLogo();
 
+// multidrag.cur: the homepage link's cursor, an arrow with two pages; 32x32, monochrome.
+Bytes MultiDragCursor();
+
 }  // namespace artwork

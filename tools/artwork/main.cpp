@@ -1,4 +1,5 @@
-// make_artwork <out dir>: writes tavelin.ico and logo.bmp, as committed in the source tree.
+// make_artwork <out dir>: writes tavelin.ico, logo.bmp and multidrag.cur, as committed in the
+// source tree (src/app, src/ui and src/classlib).
 
 #include <cstdio>
 #include <filesystem>
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path dir = argv[1];
   for (const auto& [name, bytes] : {std::pair{"tavelin.ico", artwork::TavelinIcon()},
-                                    std::pair{"logo.bmp", artwork::MakerLogo()}}) {
+                                    std::pair{"logo.bmp", artwork::MakerLogo()},
+                                    std::pair{"multidrag.cur", artwork::MultiDragCursor()}}) {
     if (!WriteFile(dir / name, bytes)) {
       std::fprintf(stderr, "make_artwork: cannot write %s\n", (dir / name).string().c_str());
       return 1;
