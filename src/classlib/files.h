@@ -33,6 +33,15 @@ struct FileError {
 // data is read. Empty when no such file exists.
 std::optional<std::uint64_t> FindFileSize(const std::string& path);
 
+// The size of a file that a copy could read: it is opened for reading (others may go on
+// reading, writing and deleting it) and its size taken, without reading data. Without a size,
+// `error` says why it cannot be read: missing, a folder, access refused, held by another program.
+struct ReadableFile {
+  std::optional<std::uint64_t> size;
+  FileError error;
+};
+ReadableFile SizeOfReadableFile(const std::string& path);
+
 // What makes a file the same file whatever path names it: the volume and the file's index
 // (device and inode on the host). Empty when the file cannot be opened.
 struct FileIdentity {

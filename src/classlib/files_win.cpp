@@ -40,6 +40,13 @@ bool ChangeWorkingDirectory(const std::string& folder) {
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
 
 std::optional<FileError> CopyFileOver(const std::string& from, const std::string& to) {
+  // Windows does not replace a read-only file and fails with ERROR_ACCESS_DENIED; Wine run by
+  // root does, since it keeps the attribute as Unix permissions, which root passes by. Checked
+  // first, so that the target survives everywhere, with the code Windows gives.
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return FileError{ERROR_ACCESS_DENIED, SystemReason(ERROR_ACCESS_DENIED)};
+  }
   if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return std::nullopt;
   const DWORD code = GetLastError();
   return FileError{code, SystemReason(code)};
@@ -50,6 +57,19 @@ std::optional<std::uint64_t> FindFileSize(const std::string& path) {
   win::UniqueFind find(FindFirstFileA(path.c_str(), &entry));
   if (!find) return std::nullopt;
   return (static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+}
+
+ReadableFile SizeOfReadableFile(const std::string& path) {
+  // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open, as it cannot be copied either.
+  win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.get(), &size)) {
+    const DWORD code = GetLastError();
+    return ReadableFile{std::nullopt, FileError{code, SystemReason(code)}};
+  }
+  return ReadableFile{static_cast<std::uint64_t>(size.QuadPart), {}};
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {

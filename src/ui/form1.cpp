@@ -4,6 +4,7 @@
 #include "classlib/shell.h"
 #include "repair/client_registry.h"
 #include "repair/download_list.h"
+#include "repair/resume.h"
 #include "ui/homepage.h"
 
 TForm1* Form1 = nullptr;
@@ -34,7 +35,7 @@ void TForm1::BSelectClick(TObject*) {
   if (ODFile->Execute()) EDamaged->SetText(ODFile->FileName());
 }
 
-void TForm1::BStartClick(TObject*) {}
+void TForm1::BStartClick(TObject*) { repair::ResumeOnNewConnection(EDamaged->Text(), *CBResume); }
 
 void TForm1::LHomepageClick(TObject*) {
   classlib::ShellOpen(*this, "open", std::string("http://") + ui::kHomepageAddress, classlib::kShowNormal);

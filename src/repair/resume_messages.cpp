@@ -1,0 +1,67 @@
+#include "repair/resume_messages.h"
+
+#include "repair/resume_offset.h"
+
+namespace repair {
+namespace {
+
+constexpr char kNothingChanged[] = " Nothing was changed.";
+constexpr char kOffsetNotWritten[] = " The offset was not written.";
+
+std::string Quoted(const std::string& name) { return '"' + name + '"'; }
+
+// The system's reason as a sentence of its own: Windows ends its texts with a period, the
+// host's do not.
+std::string AsSentence(std::string reason) {
+  if (reason.empty()) return "The system gave no reason.";
+  if (reason.back() != '.') reason += '.';
+  return reason;
+}
+
+std::string TooLarge(const std::string& what, std::uint64_t size) {
+  return what + " is " + std::to_string(size) + " bytes long, so its resume offset would exceed " +
+         std::to_string(kLargestOffset) + ", the largest the download list can hold (files of up to " +
+         std::to_string(kLargestResumableSize) + " bytes can be resumed).";
+}
+
+}  // namespace
+
+std::string ConfirmationText(const std::string& newFile, const std::string& oldFile, bool fromStart) {
+  std::string text = "The new file \"" + newFile + "\" will now be deleted and overwritten by the old \"" +
+                     oldFile + "\". After that, the download list file size information will be adjusted.";
+  if (fromStart) {
+    text += " The old file is shorter than " + std::to_string(kResumeOverlap) +
+            " bytes, so the download will resume from its start.";
+  }
+  return text;
+}
+
+std::string UnusableEntryText(const std::string& entryName, const std::string& why) {
+  return "The download entry " + Quoted(entryName) + " cannot be used as a file name: " + why + "." +
+         kNothingChanged;
+}
+
+std::string UnreadableOldFileText(const std::string& oldFile, const std::string& systemReason) {
+  return "The old file " + Quoted(oldFile) + " cannot be read: " + AsSentence(systemReason) + kNothingChanged;
+}
+
+std::string OldFileTooLargeText(const std::string& oldFile, std::uint64_t size) {
+  return TooLarge("The old file " + Quoted(oldFile), size) + kNothingChanged;
+}
+
+std::string SameFileText(const std::string& oldFile, const std::string& newFile) {
+  return "The old file " + Quoted(oldFile) + " is the new file " + Quoted(newFile) +
+         " itself, so replacing the new file would destroy the data to be resumed." + kNothingChanged;
+}
+
+std::string CopyFailedText(const std::string& oldFile, const std::string& newFile,
+                           const std::string& systemReason) {
+  return "The old file " + Quoted(oldFile) + " could not be copied to the new file " + Quoted(newFile) +
+         ": " + AsSentence(systemReason) + kOffsetNotWritten;
+}
+
+std::string NewFileTooLargeText(const std::string& newFile, std::uint64_t size) {
+  return TooLarge("The new file " + Quoted(newFile), size) + kOffsetNotWritten;
+}
+
+}  // namespace repair

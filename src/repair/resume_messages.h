@@ -1,0 +1,29 @@
+#pragma once
+// What the resume operation says to the user: the confirmation, and each reason it stops.
+// Files are named between double quotes: the new file by the entry's name, the old (damaged)
+// file by its full path.
+
+#include <cstdint>
+#include <string>
+
+namespace repair {
+
+inline constexpr char kInfoCaption[] = "Info";
+inline constexpr char kErrorCaption[] = "Error";
+inline constexpr char kInvalidFileHandle[] = "Invalid File Handle";
+
+// The question before anything changes; `fromStart` adds that the download starts over.
+std::string ConfirmationText(const std::string& newFile, const std::string& oldFile, bool fromStart);
+
+// Refusals before the confirmation: nothing has been changed.
+std::string UnusableEntryText(const std::string& entryName, const std::string& why);
+std::string UnreadableOldFileText(const std::string& oldFile, const std::string& systemReason);
+std::string OldFileTooLargeText(const std::string& oldFile, std::uint64_t size);
+std::string SameFileText(const std::string& oldFile, const std::string& newFile);
+
+// Stops after the confirmation: the files may have changed, but the offset was not written.
+std::string CopyFailedText(const std::string& oldFile, const std::string& newFile,
+                           const std::string& systemReason);
+std::string NewFileTooLargeText(const std::string& newFile, std::uint64_t size);
+
+}  // namespace repair

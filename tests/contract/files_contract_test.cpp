@@ -1,0 +1,174 @@
+// The file seam, the same on the host's POSIX files and on Win32 under Wine: what the resume
+// operation relies on from the delete, the copy over an existing file, the two size reads and
+// the file identity. Each case works in a scratch folder of its own.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "classlib/files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace files = classlib::files;
+
+void Write(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void SetReadOnly(const fs::path& path, bool readOnly) {
+  fs::permissions(path, fs::perms::owner_write, readOnly ? fs::perm_options::remove : fs::perm_options::add);
+}
+
+class FileSeam : public ::testing::Test {
+protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    for (auto& c : name) {
+      if (c == '/') c = '-';
+    }
+    folder_ = fs::temp_directory_path() / ("tavelin-files-" + name);
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    for (const auto& entry : fs::recursive_directory_iterator(folder_)) SetReadOnly(entry.path(), false);
+    fs::remove_all(folder_);
+  }
+  std::string At(const std::string& name) const { return (folder_ / name).string(); }
+
+  fs::path folder_;
+};
+
+TEST_F(FileSeam, RemoveFileDeletesAFileButNotAReadOnlyOneNorAFolder) {
+  Write(At("plain"), "x");
+  Write(At("locked"), "y");
+  SetReadOnly(At("locked"), true);
+  fs::create_directory(At("folder"));
+
+  EXPECT_TRUE(files::RemoveFile(At("plain")));
+  EXPECT_FALSE(fs::exists(At("plain")));
+  EXPECT_FALSE(files::RemoveFile(At("plain")));
+  EXPECT_FALSE(files::RemoveFile(At("locked")));
+  EXPECT_EQ(Read(At("locked")), "y");
+  EXPECT_FALSE(files::RemoveFile(At("folder")));
+  EXPECT_TRUE(fs::is_directory(At("folder")));
+}
+
+TEST_F(FileSeam, CopyFileOverMakesOrReplacesTheTarget) {
+  Write(At("old"), std::string(70000, 'o') + "end");
+  Write(At("existing"), "earlier data");
+
+  EXPECT_FALSE(files::CopyFileOver(At("old"), At("fresh")).has_value());
+  EXPECT_FALSE(files::CopyFileOver(At("old"), At("existing")).has_value());
+
+  EXPECT_EQ(Read(At("fresh")), Read(At("old")));
+  EXPECT_EQ(Read(At("existing")), Read(At("old")));
+}
+
+struct FailedCopyCase {
+  const char* label;
+  void (*layout)(const fs::path& folder);  // makes "from" (or not) and "to"
+  const char* from;
+  const char* to;
+  friend void PrintTo(const FailedCopyCase& c, std::ostream* out) { *out << c.label; }
+};
+
+const FailedCopyCase kFailedCopyCases[] = {
+    {"ReadOnlyTarget",
+     [](const fs::path& folder) {
+       Write(folder / "from", "new data");
+       Write(folder / "to", "kept");
+       SetReadOnly(folder / "to", true);
+     },
+     "from", "to"},
+    {"MissingSource", [](const fs::path& folder) { Write(folder / "to", "kept"); }, "from", "to"},
+    {"FolderAsSource",
+     [](const fs::path& folder) {
+       fs::create_directory(folder / "from");
+       Write(folder / "to", "kept");
+     },
+     "from", "to"},
+    {"OntoItself", [](const fs::path& folder) { Write(folder / "to", "kept"); }, "to", "to"},
+};
+
+class FailedCopy : public FileSeam, public ::testing::WithParamInterface<FailedCopyCase> {};
+
+TEST_P(FailedCopy, GivesTheSystemsReasonAndLeavesTheTargetAsItWas) {
+  const auto& c = GetParam();
+  c.layout(folder_);
+
+  const auto error = files::CopyFileOver(At(c.from), At(c.to));
+
+  ASSERT_TRUE(error.has_value());
+  EXPECT_NE(error->code, 0u);
+  ASSERT_FALSE(error->reason.empty());
+  EXPECT_NE(error->reason.back(), '\n');
+  EXPECT_EQ(Read(At("to")), "kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FailedCopy, ::testing::ValuesIn(kFailedCopyCases),
+                         [](const auto& tested) { return std::string(tested.param.label); });
+
+TEST_F(FileSeam, SizesAreReadWholeAndAMissingFileHasNone) {
+  Write(At("empty"), "");
+  Write(At("some"), std::string(10241, 's'));
+  // Beyond 32 bits: the high part of the size must not be lost. Sparse where the system allows.
+  Write(At("large"), "");
+  fs::resize_file(At("large"), 4'294'977'537);
+  fs::create_directory(At("folder"));
+
+  EXPECT_EQ(files::FindFileSize(At("missing")), std::nullopt);
+  EXPECT_EQ(files::FindFileSize(At("empty")), 0u);
+  EXPECT_EQ(files::FindFileSize(At("some")), 10241u);
+  EXPECT_EQ(files::FindFileSize(At("large")), 4'294'977'537u);
+
+  EXPECT_EQ(files::SizeOfReadableFile(At("empty")).size, 0u);
+  EXPECT_EQ(files::SizeOfReadableFile(At("some")).size, 10241u);
+  EXPECT_EQ(files::SizeOfReadableFile(At("large")).size, 4'294'977'537u);
+  for (const char* unreadable : {"missing", "folder"}) {
+    SCOPED_TRACE(unreadable);
+    const auto read = files::SizeOfReadableFile(At(unreadable));
+    EXPECT_EQ(read.size, std::nullopt);
+    EXPECT_NE(read.error.code, 0u);
+    EXPECT_FALSE(read.error.reason.empty());
+  }
+}
+
+TEST_F(FileSeam, IdentityIsTheFilesWhateverPathNamesIt) {
+  fs::create_directory(At("sub"));
+  Write(At("song.mp3"), "data");
+  Write(At("other.mp3"), "data");
+  fs::create_hard_link(At("song.mp3"), At("hard link.mp3"));
+
+  const auto identity = files::IdentityOf(At("song.mp3"));
+  ASSERT_NE(identity, std::nullopt);
+  EXPECT_EQ(files::IdentityOf((folder_ / "sub" / ".." / "." / "song.mp3").string()), identity);
+  EXPECT_EQ(files::IdentityOf(At("hard link.mp3")), identity);
+#ifdef _WIN32
+  EXPECT_EQ(files::IdentityOf(At("SONG.MP3")), identity);
+#endif
+  EXPECT_NE(files::IdentityOf(At("other.mp3")), identity);
+  EXPECT_EQ(files::IdentityOf(At("missing.mp3")), std::nullopt);
+
+  // A bare name is taken from the current directory.
+  const std::string before = files::WorkingDirectory();
+  ASSERT_TRUE(files::ChangeWorkingDirectory(folder_.string()));
+  EXPECT_EQ(files::IdentityOf("song.mp3"), identity);
+  EXPECT_EQ(files::FindFileSize("song.mp3"), 4u);
+  ASSERT_TRUE(files::ChangeWorkingDirectory(before));
+}
+
+}  // namespace
