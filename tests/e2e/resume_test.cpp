@@ -1,0 +1,261 @@
+// The whole user story with the real tool: the client's keys seeded with reg.exe, the list, the
+// damaged file chosen in the real dialog, Resume, the real confirmation box, OK, and then the new
+// file's bytes and the entry's "Offset" as reg.exe reads them. And what must not happen: Cancel
+// changes nothing, a vanished entry gives the class library's error and the window goes on, a
+// refused resume touches nothing.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "e2e/driver.h"
+
+namespace e2e {
+namespace {
+
+constexpr char kEntry[] = "holiday video.avi";
+constexpr char kDamagedName[] = "holiday video (damaged).avi";
+
+std::string RandomBytes(size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+  return bytes;
+}
+
+std::wstring EntryKey(const std::string& entry) {
+  return L"HKCU\\Software\\Scour\\Scour Exchange\\Download List\\" + Widen(entry);
+}
+
+class ResumeStory : public testing::Test {
+protected:
+  void SetUp() override {
+    client::Remove();
+    folder_ = ScratchFolder("story");
+    damaged_ = folder_ + "\\" + kDamagedName;
+    newFile_ = folder_ + "\\" + kEntry;
+    damagedBytes_ = RandomBytes(50000, 7);
+    WriteFileBytes(damaged_, damagedBytes_);
+    WriteFileBytes(newFile_, "started again on a new connection");
+    // Seeded as a user of the client would find it, with the platform's own reg.exe.
+    ASSERT_EQ(RunProgram(L"reg.exe add \"HKCU\\Software\\Scour\\Scour Exchange\\Options\" /v DownloadFolder "
+                         L"/t REG_SZ /d \"" + Widen(folder_) + L"\" /f"),
+              0u);
+    for (const char* entry : {"concert.mp3", kEntry, "zebra.txt"}) {
+      ASSERT_EQ(RunProgram(L"reg.exe add \"" + EntryKey(entry) + L"\" /f"), 0u) << entry;
+    }
+  }
+  void TearDown() override { client::Remove(); }
+
+  // Chooses `path` in the real file dialog (Alt+S, typed, confirmed).
+  void ChooseDamagedFile(const Tool& tool, HWND main, const std::string& path) {
+    ASSERT_TRUE(BringToFront(main));
+    PressKey('S', /*alt=*/true);
+    HWND dialog = tool.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND field = DescendantWithId(dialog, 0x47c);
+    ASSERT_NE(field, nullptr);
+    HWND edit = FindWindowExW(field, nullptr, L"ComboBox", nullptr);
+    edit = edit ? FindWindowExW(edit, nullptr, L"Edit", nullptr) : FindWindowExW(field, nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    const std::wstring text = Widen(path);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    PressDialogButton(dialog, IDOK);
+    const HWND damagedField = Child(main, L"Edit").handle;
+    ASSERT_TRUE(WaitFor([&] { return !TextOf(damagedField).empty(); }));
+    ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  }
+
+  void SelectEntry(HWND main, const std::string& entry) {
+    const HWND list = Child(main, L"ComboBox").handle;
+    const auto items = ComboItems(list);
+    const auto at = std::find(items.begin(), items.end(), Widen(entry));
+    ASSERT_NE(at, items.end()) << entry;
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(at - items.begin()), 0);
+  }
+
+  // Presses Resume and returns the box it opens.
+  static HWND PressResume(const Tool& tool, HWND main) {
+    ClickButton(Child(main, L"Button", L"Resume damaged file on new connection").handle);
+    return tool.WaitForDialog();
+  }
+
+  static std::wstring Confirmation(const std::string& entry, const std::string& damaged) {
+    return Widen("The new file \"" + entry + "\" will now be deleted and overwritten by the old \"" + damaged +
+                 "\". After that, the download list file size information will be adjusted.");
+  }
+
+  std::string RegQueryOffset(const std::string& entry) {
+    std::string output;
+    RunProgram(L"reg.exe query \"" + EntryKey(entry) + L"\" /v Offset", &output);
+    return output;
+  }
+
+  std::string folder_, damaged_, newFile_, damagedBytes_;
+};
+
+TEST_F(ResumeStory, ReplacesTheNewFileWithTheDamagedOneAndWritesItsOffset) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  const HWND list = Child(main, L"ComboBox").handle;
+  // Wine enumerates subkeys sorted; the order is the registry's, untouched by the tool.
+  EXPECT_EQ(ComboItems(list), (std::vector<std::wstring>{L"concert.mp3", Widen(kEntry), L"zebra.txt"}));
+  EXPECT_EQ(ComboSelection(list), 0);
+
+  ChooseDamagedFile(tool, main, kDamagedName);
+  EXPECT_EQ(TextOf(Child(main, L"Edit").handle), Widen(damaged_));
+  SelectEntry(main, kEntry);
+
+  HWND box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.caption, L"Info");
+  EXPECT_EQ(view.text, Confirmation(kEntry, damaged_));
+  EXPECT_TRUE(view.hasIcon);
+  EXPECT_EQ(view.buttons, (std::vector<int>{IDOK, IDCANCEL}));
+  EXPECT_FALSE(IsWindowEnabled(main)) << "the main window takes no input while the box is open";
+  SaveScreenshot(box, L"resume-confirmation");
+  EXPECT_EQ(ReadFileBytes(newFile_), "started again on a new connection") << "nothing before OK";
+
+  PressDialogButton(box, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  tool.Settle();
+  EXPECT_TRUE(IsWindowEnabled(main));
+  EXPECT_EQ(tool.ActiveWindow(), main) << "the main window is active again";
+  EXPECT_TRUE(tool.Dialogs().empty()) << "nothing is shown on success";
+
+  EXPECT_EQ(ReadFileBytes(newFile_), damagedBytes_);
+  EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_) << "the damaged file itself is kept";
+  const std::string query = RegQueryOffset(kEntry);
+  EXPECT_NE(query.find("REG_SZ"), std::string::npos) << query;
+  EXPECT_NE(query.find("39760"), std::string::npos) << query;  // 50000 - 10240
+  const auto offset = client::QueryValue(std::string(client::kDownloadList) + "\\" + kEntry, "Offset");
+  ASSERT_TRUE(offset.has_value());
+  EXPECT_EQ(offset->type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(offset->data, std::string("39760\0", 6));
+  EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\concert.mp3", "Offset").has_value());
+}
+
+TEST_F(ResumeStory, CancelInTheConfirmationChangesNothing) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  ChooseDamagedFile(tool, main, kDamagedName);
+  SelectEntry(main, kEntry);
+  HWND box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  PressDialogButton(box, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  tool.Settle();
+  EXPECT_EQ(tool.ActiveWindow(), main);
+  EXPECT_EQ(ReadFileBytes(newFile_), "started again on a new connection");
+  EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
+  EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\" + kEntry, "Offset").has_value());
+}
+
+TEST_F(ResumeStory, AnEntryThatVanishedShowsTheRegistryErrorAndTheWindowGoesOn) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  ChooseDamagedFile(tool, main, kDamagedName);
+  SelectEntry(main, kEntry);
+  // The client removes the entry after the list was filled.
+  ASSERT_EQ(RunProgram(L"reg.exe delete \"" + EntryKey(kEntry) + L"\" /f"), 0u);
+
+  HWND box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  ASSERT_EQ(ReadMessageBox(box).caption, L"Info");
+  PressDialogButton(box, IDOK);
+  ASSERT_TRUE(WaitFor([&] {
+    const auto dialogs = tool.Dialogs();
+    return !dialogs.empty() && dialogs.front() != box && ReadMessageBox(dialogs.front()).caption == L"tavelin";
+  })) << "the error box";
+  HWND error = tool.Dialogs().front();
+  const MessageBoxView view = ReadMessageBox(error);
+  EXPECT_EQ(view.text, L"Konnte Daten f\u00FCr 'Offset' nicht setzen.");
+  EXPECT_TRUE(view.hasIcon);
+  EXPECT_EQ(view.buttons, std::vector<int>{IDOK});
+  SaveScreenshot(error, L"resume-vanished-entry");
+  // The files were replaced before the registry step.
+  EXPECT_EQ(ReadFileBytes(newFile_), damagedBytes_);
+  EXPECT_FALSE(client::KeyExists(std::string(client::kDownloadList) + "\\" + kEntry)) << "no key is created";
+
+  PressDialogButton(error, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  tool.Settle();
+  EXPECT_TRUE(IsWindowEnabled(main));
+  EXPECT_EQ(tool.ActiveWindow(), main);
+  // The window goes on working: Refresh shows the list without the vanished entry.
+  ClickButton(Child(main, L"Button", L"&Refresh").handle);
+  const HWND list = Child(main, L"ComboBox").handle;
+  EXPECT_TRUE(WaitFor([&] { return ComboItems(list) == std::vector<std::wstring>{L"concert.mp3", L"zebra.txt"}; }));
+}
+
+struct Refusal {
+  const char* name;
+  const char* entry;         // the entry selected
+  bool damagedIsEntryFile;   // choose the entry's own file as the damaged one
+  bool readOnlyNewFile;      // the new file cannot be replaced: the copy fails after OK
+};
+
+class ResumeRefusal : public ResumeStory, public testing::WithParamInterface<Refusal> {};
+
+// A resume that cannot be done safely is refused with an error box, and the files and the
+// registry stay as they were (a failed copy leaves the offset unwritten).
+TEST_P(ResumeRefusal, ShowsAnErrorAndWritesNoOffset) {
+  const Refusal& refusal = GetParam();
+  const std::string entryFile = folder_ + "\\" + refusal.entry;
+  if (std::string(refusal.entry) != kEntry) {
+    ASSERT_EQ(RunProgram(L"reg.exe add \"" + EntryKey(refusal.entry) + L"\" /f"), 0u);
+  }
+  if (refusal.readOnlyNewFile) SetFileAttributesA(newFile_.c_str(), FILE_ATTRIBUTE_READONLY);
+
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  ChooseDamagedFile(tool, main, refusal.damagedIsEntryFile ? std::string(kEntry) : std::string(kDamagedName));
+  SelectEntry(main, refusal.entry);
+  HWND box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  if (refusal.readOnlyNewFile) {
+    ASSERT_EQ(ReadMessageBox(box).caption, L"Info");  // the copy's failure shows only after OK
+    PressDialogButton(box, IDOK);
+    ASSERT_TRUE(WaitFor([&] {
+      const auto dialogs = tool.Dialogs();
+      return !dialogs.empty() && dialogs.front() != box && ReadMessageBox(dialogs.front()).caption == L"Error";
+    }));
+    box = tool.Dialogs().front();
+  }
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.caption, L"Error");
+  EXPECT_TRUE(view.hasIcon) << "the stop icon";
+  EXPECT_EQ(view.buttons, std::vector<int>{IDOK});
+  EXPECT_NE(view.text.find(Widen(refusal.entry)), std::wstring::npos) << Narrow(view.text);
+  SaveScreenshot(box, Widen(std::string("resume-refused-") + refusal.name));
+  PressDialogButton(box, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  tool.Settle();
+  EXPECT_TRUE(tool.Dialogs().empty()) << "nothing follows the refusal";
+
+  EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
+  if (refusal.damagedIsEntryFile || refusal.readOnlyNewFile) {
+    EXPECT_EQ(ReadFileBytes(newFile_), "started again on a new connection");
+  }
+  EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\" + refusal.entry, "Offset").has_value());
+  SetFileAttributesA(newFile_.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ResumeRefusal,
+                         testing::Values(Refusal{"SameFile", kEntry, true, false},
+                                         Refusal{"DeviceName", "NUL.avi", false, false},
+                                         Refusal{"Wildcard", "holiday*.avi", false, false},
+                                         Refusal{"ReadOnlyNewFile", kEntry, false, true}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace e2e
