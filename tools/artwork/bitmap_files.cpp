@@ -115,4 +115,47 @@ Bytes EncodeIco8(const Canvas& picture, Rgb transparent, const Palette& palette)
   return out;
 }
 
+Bytes EncodeCur1(const Canvas& picture, Rgb transparent, int hotSpotX, int hotSpotY) {
+  const int width = picture.Width();
+  const int height = picture.Height();
+  if (width > 255 || height > 255) throw std::invalid_argument("cursor larger than 255 pixels");
+  const std::uint32_t row = PaddedRowSize(width, 1);
+  const std::uint32_t imageSize = 2 * row * static_cast<std::uint32_t>(height);  // XOR and AND masks
+  const std::uint32_t resourceSize = kInfoHeaderSize + 2 * 4 + imageSize;
+  constexpr std::uint32_t kImageOffset = 6 + 16;
+
+  Bytes out;
+  // The directory: a cursor (type 2) with one image; where an icon has planes and bit count, a
+  // cursor has its hot spot.
+  PutU16(out, 0);
+  PutU16(out, 2);
+  PutU16(out, 1);
+  out.insert(out.end(), {static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(height), 2, 0});
+  PutU16(out, static_cast<std::uint32_t>(hotSpotX));
+  PutU16(out, static_cast<std::uint32_t>(hotSpotY));
+  PutU32(out, resourceSize);
+  PutU32(out, kImageOffset);
+
+  PutInfoHeader(out, width, 2 * height, 1, imageSize);
+  out.insert(out.end(), {0, 0, 0, 0, 255, 255, 255, 0});  // black, white
+
+  // Rows bottom-up: the XOR mask is set for white, the AND mask where the screen shows through.
+  const auto putMask = [&](auto set) {
+    for (int y = height - 1; y >= 0; --y) {
+      const std::size_t rowStart = out.size();
+      out.resize(rowStart + row, 0);
+      for (int x = 0; x < width; ++x) {
+        const Rgb pixel = picture.At(x, y);
+        if (pixel != transparent && pixel != Rgb{0, 0, 0} && pixel != Rgb{255, 255, 255}) {
+          throw std::invalid_argument("a monochrome cursor has black, white and transparent pixels only");
+        }
+        if (set(pixel)) out[rowStart + static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+      }
+    }
+  };
+  putMask([](Rgb pixel) { return pixel == Rgb{255, 255, 255}; });
+  putMask([transparent](Rgb pixel) { return pixel == transparent; });
+  return out;
+}
+
 }  // namespace artwork

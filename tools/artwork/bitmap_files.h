@@ -17,4 +17,9 @@ using Palette = std::array<Rgb, 256>;
 // `transparent` are masked out by the AND mask; every other colour must be in `palette`.
 Bytes EncodeIco8(const Canvas& picture, Rgb transparent, const Palette& palette);
 
+// A cursor file with one monochrome image of the canvas's size: black and white pixels are
+// drawn, pixels of the colour `transparent` show the screen. The hot spot is given in pixels
+// from the top-left corner.
+Bytes EncodeCur1(const Canvas& picture, Rgb transparent, int hotSpotX, int hotSpotY);
+
 }  // namespace artwork
