@@ -26,12 +26,19 @@ struct FileError {
 };
 
 // Copies `from` to `to`, replacing a file of that name (CopyFileA, fail-if-exists FALSE).
-// Returns the error when the copy failed; a partial target is not left behind as a success.
+// Returns the error when the copy failed. A copy that broke off (a full disk) leaves no part of
+// itself behind under the target's name; a target the failed copy did not touch stays as it was.
 [[nodiscard]] std::optional<FileError> CopyFileOver(const std::string& from, const std::string& to);
 
 // The size of the file `path` names, read from its directory entry (FindFirstFileA): no file
 // data is read. Empty when no such file exists.
 std::optional<std::uint64_t> FindFileSize(const std::string& path);
+
+// The name under which its folder lists the file that `path` finds, when that is not the name
+// the path gives (case aside): Windows also finds a file by its generated short name, so
+// "HOLIDA~1.AVI" can stand for "holiday video.avi". Empty when no file is found, or the file
+// bears the very name (always on the host, which has no second names).
+std::optional<std::string> OtherNameOf(const std::string& path);
 
 // The size of a file that a copy could read: it is opened for reading (others may go on
 // reading, writing and deleting it) and its size taken, without reading data. Without a size,

@@ -130,6 +130,8 @@ ReadableFile SizeOfReadableFile(const std::string& path) {
   return ReadableFile{static_cast<std::uint64_t>(info.st_size), {}};
 }
 
+std::optional<std::string> OtherNameOf(const std::string&) { return std::nullopt; }
+
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::nullopt;

@@ -1,3 +1,5 @@
+#include <cstddef>
+
 #include "classlib/dialogs.h"
 #include "classlib/files.h"
 #include "classlib/open_dialog_seam.h"
@@ -10,7 +12,12 @@ bool TOpenDialog::Execute() {
   request.flags = classlib::kOfnEnableHook | classlib::kOfnExplorer;
   if (readOnly_) request.flags |= classlib::kOfnReadOnly;
   request.fileName = fileName_.substr(0, classlib::kOpenDialogBufferSize - 1);
-  request.initialDir = initialDir_;
+  // A start folder longer than a path can be names no folder the dialog could open; Wine's
+  // dialog even crashes on one of some thousand characters. The dialog then starts where the
+  // platform chooses, as it does for a folder that does not exist.
+  if (initialDir_.size() < static_cast<std::size_t>(classlib::kOpenDialogBufferSize)) {
+    request.initialDir = initialDir_;
+  }
 
   // The dialog may move the current directory while the user browses; only a confirmed choice
   // may leave it moved, and then it must be the chosen file's folder, whatever the platform did.

@@ -1,6 +1,7 @@
 #include "classlib/registry.h"
 
 #include <limits>
+#include <unordered_set>
 #include <utility>
 
 #include "classlib/sysutils.h"
@@ -78,6 +79,9 @@ void TRegistry::GetKeyNames(TStrings& list) {
   if (api::QueryInfoKey(current_.Get(), &count, &longest) != api::kSuccess) return;
 
   std::string buffer(std::size_t{longest} + 1, '\0');
+  // A key added or deleted while the names are read moves the others to new indexes, so a
+  // name can come up a second time; a key holds each name once, and so does the list.
+  std::unordered_set<std::string> listed;
   for (std::uint32_t index = 0; index < count; ++index) {
     auto length = static_cast<std::uint32_t>(buffer.size());
     // A key renamed, added or deleted since the count was taken does not fit its index any
@@ -86,7 +90,9 @@ void TRegistry::GetKeyNames(TStrings& list) {
         length >= buffer.size()) {
       continue;
     }
-    list.Add(buffer.substr(0, length));
+    std::string name = buffer.substr(0, length);
+    if (!listed.insert(name).second) continue;
+    list.Add(name);
   }
 }
 

@@ -28,7 +28,8 @@ public:
   std::string ReadString(const std::string& name);
 
   // Empties `list`, then appends the current key's subkey names in enumeration order. A name
-  // that cannot be read whole at its index is skipped. No key open: the list stays empty.
+  // that cannot be read whole at its index is skipped, and so is one that comes up again (keys
+  // moved while they were read). No key open: the list stays empty.
   // Errors of the list itself pass to the caller.
   void GetKeyNames(TStrings& list);
 

@@ -1,7 +1,10 @@
-// The registry seam on Windows: each call is one advapi32 ANSI function. Keys are only ever
-// opened, never created, and never flushed.
+// The registry seam on Windows: each call is one advapi32 function, the ANSI one but for the
+// open (see OpenKey). Keys are only ever opened, never created, and never flushed.
 
 #include <windows.h>
+
+#include <optional>
+#include <string>
 
 #include "classlib/registry_api.h"
 
@@ -18,11 +21,27 @@ Key FromHkey(HKEY key) {
   return key == HKEY_CURRENT_USER ? kCurrentUser : reinterpret_cast<Key>(key);
 }
 
+// The subkey path in UTF-16, converted from the ANSI code page as RegOpenKeyExA converts it.
+// Nothing when the text cannot be converted.
+std::optional<std::wstring> WidePath(const char* subkey) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, subkey, -1, nullptr, 0);
+  if (length <= 0) return std::nullopt;
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  if (MultiByteToWideChar(CP_ACP, 0, subkey, -1, wide.data(), length) != length) return std::nullopt;
+  return wide;
+}
+
 }  // namespace
 
 long OpenKey(Key parent, const char* subkey, std::uint32_t access, Key* result) {
+  *result = 0;
+  // Through the W function: Wine's RegOpenKeyExA converts the path into a buffer of MAX_PATH
+  // characters and fails a longer one with ERROR_MORE_DATA, while a download entry's key path
+  // runs to some 300 characters with a name of the 255 a key name may have.
+  const auto path = WidePath(subkey);
+  if (!path) return ERROR_INVALID_PARAMETER;
   HKEY opened = nullptr;
-  const LONG status = RegOpenKeyExA(ToHkey(parent), subkey, 0, access, &opened);
+  const LONG status = RegOpenKeyExW(ToHkey(parent), path->c_str(), 0, access, &opened);
   *result = status == ERROR_SUCCESS ? FromHkey(opened) : 0;
   return status;
 }

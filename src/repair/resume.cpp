@@ -30,6 +30,8 @@ struct Refusal {
 std::variant<Refusal, ResumeOffset> CheckBeforeAsking(const std::string& oldFile,
                                                       const std::string& newFile) {
   if (const auto why = WhyNotAPlainFileName(newFile)) return Refusal{UnusableEntryText(newFile, *why)};
+  // A short name of another download's file would have that file deleted.
+  if (const auto listed = files::OtherNameOf(newFile)) return Refusal{AnotherNameText(newFile, *listed)};
 
   // The delete comes before the copy, so an old file the copy could not read would cost the
   // new file for nothing.

@@ -41,6 +41,10 @@ std::string UnusableEntryText(const std::string& entryName, const std::string& w
          kNothingChanged;
 }
 
+std::string AnotherNameText(const std::string& entryName, const std::string& listedName) {
+  return UnusableEntryText(entryName, "it is another name of the file " + Quoted(listedName));
+}
+
 std::string UnreadableOldFileText(const std::string& oldFile, const std::string& systemReason) {
   return "The old file " + Quoted(oldFile) + " cannot be read: " + AsSentence(systemReason) + kNothingChanged;
 }

@@ -17,6 +17,8 @@ std::string ConfirmationText(const std::string& newFile, const std::string& oldF
 
 // Refusals before the confirmation: nothing has been changed.
 std::string UnusableEntryText(const std::string& entryName, const std::string& why);
+// The entry's name finds a file that its folder lists as `listedName` (a short name).
+std::string AnotherNameText(const std::string& entryName, const std::string& listedName);
 std::string UnreadableOldFileText(const std::string& oldFile, const std::string& systemReason);
 std::string OldFileTooLargeText(const std::string& oldFile, std::uint64_t size);
 std::string SameFileText(const std::string& oldFile, const std::string& newFile);

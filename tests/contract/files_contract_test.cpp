@@ -3,6 +3,9 @@
 // the file identity. Each case works in a scratch folder of its own.
 
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -145,6 +148,22 @@ TEST_F(FileSeam, SizesAreReadWholeAndAMissingFileHasNone) {
     EXPECT_NE(read.error.code, 0u);
     EXPECT_FALSE(read.error.reason.empty());
   }
+}
+
+// A second name of a file (on Windows its generated short name) is told from the file's own
+// name in any case; the host has no second names.
+TEST_F(FileSeam, OtherNameOfGivesTheListedNameOnlyForASecondName) {
+  Write(At("holiday video from a peer.avi"), "data");
+
+  EXPECT_EQ(files::OtherNameOf(At("holiday video from a peer.avi")), std::nullopt);
+  EXPECT_EQ(files::OtherNameOf(At("missing.avi")), std::nullopt);
+#ifdef _WIN32
+  EXPECT_EQ(files::OtherNameOf(At("HOLIDAY Video From A Peer.AVI")), std::nullopt) << "case aside";
+  char shortPath[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameA(At("holiday video from a peer.avi").c_str(), shortPath, MAX_PATH), 0u);
+  ASSERT_NE(std::string(shortPath), At("holiday video from a peer.avi"));
+  EXPECT_EQ(files::OtherNameOf(shortPath), "holiday video from a peer.avi");
+#endif
 }
 
 TEST_F(FileSeam, IdentityIsTheFilesWhateverPathNamesIt) {

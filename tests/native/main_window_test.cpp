@@ -160,6 +160,21 @@ TEST_F(MainWindowTest, ALastFileLongerThanTheDialogsBufferIsCutToFit) {
   EXPECT_EQ(classlib::host::OpenDialogRequests()[0].fileName.size(), 259u);
 }
 
+// The client's download folder can hold any text; one longer than a path is no start folder.
+TEST_F(MainWindowTest, AStartFolderLongerThanAPathIsNotGivenToTheDialog) {
+  application.CreateForm(Form1);
+  for (const size_t length : {259u, 260u, 65535u}) {
+    Form1->ODFile->SetInitialDir(std::string(length, 'x'));
+    (void)Form1->ODFile->Execute();
+  }
+  const auto& requests = classlib::host::OpenDialogRequests();
+  ASSERT_EQ(requests.size(), 3u);
+  EXPECT_EQ(requests[0].initialDir, std::string(259, 'x'));
+  EXPECT_EQ(requests[1].initialDir, "");
+  EXPECT_EQ(requests[2].initialDir, "");
+  EXPECT_EQ(Form1->ODFile->InitialDir().size(), 65535u) << "the setting itself is kept";
+}
+
 TEST_F(MainWindowTest, HomepageOpensTheAddressInTheBrowserAndExitClosesTheWindow) {
   application.CreateForm(Form1);
   Form1->LHomepage->Click();

@@ -97,6 +97,27 @@ TEST_P(ListingWhileTheClientChangesIt, SkipsNamesThatNoLongerFitTheirIndex) {
 INSTANTIATE_TEST_SUITE_P(Cases, ListingWhileTheClientChangesIt, ::testing::ValuesIn(kChangeCases),
                          [](const auto& tested) { return std::string(tested.param.label); });
 
+// The client deletes the first entry and makes it again after it was read: it moves to the
+// end, where the reading comes upon it once more.
+TEST_F(ListingTest, ANameThatMovesAheadOfTheReadingIsListedOnce) {
+  for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) hive::CreateKey(Entry(name));
+  hive::AfterNext(hive::SeamOp::EnumKey, [] {
+    hive::DeleteKey(Entry("a.mp3"));
+    hive::CreateKey(Entry("a.mp3"));
+  });
+
+  TStringList list;
+  {
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(kDownloadList));
+    registry.GetKeyNames(list);
+  }
+
+  ASSERT_EQ(hive::SubkeyNames(kDownloadList), (std::vector<std::string>{"b.mp3", "c.mp3", "a.mp3"}));
+  EXPECT_EQ(list.ToVector(), (std::vector<std::string>{"a.mp3", "c.mp3"}));
+  EXPECT_TRUE(hive::OpenHandles().empty());
+}
+
 // A list that takes `room` items and then refuses, as a full combo box does.
 class FullList final : public TStrings {
 public:
