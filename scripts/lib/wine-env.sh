@@ -59,3 +59,26 @@ wine_session_stop() {  # wine_session_stop <session dir>
     rm -f "$session/xvfb.pid"
   fi
 }
+
+# The full-disk drive of a test session: a tmpfs of 1 MiB mapped as drive T: in the prefix, so
+# that a copy onto it runs out of space as on a full disk. Only where mounting is allowed (root,
+# no container rules against it); without it the drive is simply missing and the tests that
+# need it skip. A failed mount is not an error of the session.
+full_disk_start() {  # full_disk_start <session dir>
+  local mount_point=$1/full-disk
+  mkdir -p "$mount_point"
+  if mount -t tmpfs -o size=1m,mode=0777 tavelin-full-disk "$mount_point" 2>/dev/null; then
+    ln -sfn "$mount_point" "$1/prefix/dosdevices/t:"
+    echo "full-disk drive T: is a 1 MiB tmpfs at $mount_point"
+  else
+    rmdir "$mount_point" 2>/dev/null || true
+    echo "full-disk drive T: not made: mounting a tmpfs is not allowed here"
+  fi
+}
+
+full_disk_stop() {  # full_disk_stop <session dir>: unmounts what full_disk_start mounted
+  local mount_point=$1/full-disk
+  rm -f "$1/prefix/dosdevices/t:"
+  if mountpoint -q "$mount_point" 2>/dev/null; then umount "$mount_point" || umount -l "$mount_point"; fi
+  if [ -d "$mount_point" ]; then rmdir "$mount_point" 2>/dev/null || true; fi
+}

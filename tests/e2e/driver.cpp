@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <winternl.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -282,11 +285,31 @@ MessageBoxView ReadMessageBox(HWND box) {
   return view;
 }
 
+HWND WaitForDialogOtherThan(const Tool& tool, HWND other, Duration timeout) {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        for (HWND dialog : tool.Dialogs()) {
+          if (dialog != other) found = dialog;
+        }
+        return found != nullptr;
+      },
+      timeout);
+  return found;
+}
+
 void PressDialogButton(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 void ClickButton(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool ClickButtonAndWait(HWND button, Duration timeout) {
+  // A sent BM_CLICK returns once the button's parent has handled the BN_CLICKED it causes.
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &ignored) !=
+         0;
+}
 
 void ClickLabel(HWND form, HWND label) {
   PostMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(label), STN_CLICKED), reinterpret_cast<LPARAM>(label));
@@ -315,6 +338,76 @@ void PressKey(WORD virtualKey, bool alt, bool shift) {
   if (alt) key(VK_MENU, true);
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   Sleep(100);
+}
+
+void ChooseInFileDialog(const Tool& tool, HWND main, const std::string& path) {
+  ASSERT_TRUE(BringToFront(main));
+  PressKey('S', /*alt=*/true);
+  HWND dialog = tool.WaitForDialog();
+  ASSERT_NE(dialog, nullptr) << "the file dialog";
+  HWND field = DescendantWithId(dialog, 0x47c);
+  ASSERT_NE(field, nullptr) << "the file name field";
+  HWND edit = FindWindowExW(field, nullptr, L"ComboBox", nullptr);
+  edit = edit ? FindWindowExW(edit, nullptr, L"Edit", nullptr) : FindWindowExW(field, nullptr, L"Edit", nullptr);
+  ASSERT_NE(edit, nullptr) << "the file name edit";
+  const std::wstring text = Widen(path);
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  PressDialogButton(dialog, IDOK);
+  const HWND damagedField = Child(main, L"Edit").handle;
+  ASSERT_TRUE(WaitFor([&] { return !TextOf(damagedField).empty(); })) << "the choice of " << path;
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+}
+
+void SelectEntry(HWND main, const std::string& entry) {
+  const HWND list = Child(main, L"ComboBox").handle;
+  const auto items = ComboItems(list);
+  const auto at = std::find(items.begin(), items.end(), Widen(entry));
+  ASSERT_NE(at, items.end()) << entry;
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(at - items.begin()), 0);
+}
+
+namespace {
+
+// The system's handle table (SystemHandleInformation): a count, then one entry per handle.
+struct HandleEntry {
+  USHORT processId;
+  USHORT creatorBackTraceIndex;
+  UCHAR objectType;
+  UCHAR attributes;
+  USHORT handle;
+  PVOID object;
+  ULONG grantedAccess;
+};
+struct HandleTableHead {
+  ULONG count;
+  HandleEntry first;
+};
+constexpr ULONG kSystemHandleInformation = 16;
+constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+
+}  // namespace
+
+int HandleCount(DWORD processId) {
+  using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<QuerySystemInformation>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  if (!query) return -1;
+  std::vector<unsigned char> buffer(1 << 20);
+  LONG status = 0;
+  ULONG needed = 0;
+  while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+         kInfoLengthMismatch) {
+    buffer.resize(buffer.size() * 2);
+  }
+  if (status != 0) return -1;
+  ULONG entries = 0;
+  std::memcpy(&entries, buffer.data(), sizeof entries);
+  const auto* entry = reinterpret_cast<const HandleEntry*>(buffer.data() + offsetof(HandleTableHead, first));
+  // The table holds process ids in 16 bits; Wine's are small multiples of four.
+  const auto wanted = static_cast<USHORT>(processId);
+  int count = 0;
+  for (ULONG i = 0; i < entries; ++i) count += entry[i].processId == wanted ? 1 : 0;
+  return count;
 }
 
 void SaveScreenshot(HWND window, const std::wstring& name) {
@@ -374,18 +467,28 @@ void SetString(const std::string& key, const std::string& name, const std::strin
 }
 
 void AddEntry(const std::string& name) {
-  HKEY handle = nullptr;
-  const std::string key = std::string(kDownloadList) + "\\" + name;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
+  // Made below the opened list: Wine's A functions take no path beyond MAX_PATH characters, and
+  // the path of an entry with a long name is longer.
+  HKEY list = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kDownloadList, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &list,
                             nullptr),
-            ERROR_SUCCESS)
-      << name;
+            ERROR_SUCCESS);
+  HKEY handle = nullptr;
+  const LONG status =
+      RegCreateKeyExA(list, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr);
+  RegCloseKey(list);
+  ASSERT_EQ(status, ERROR_SUCCESS) << name;
   RegCloseKey(handle);
 }
 
+std::string EntryKey(const std::string& name) { return std::string(kDownloadList) + "\\" + name; }
+
 std::optional<Value> QueryValue(const std::string& key, const std::string& name) {
   HKEY handle = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return std::nullopt;
+  // The W open takes key paths longer than MAX_PATH characters (see AddEntry).
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(key).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
   Value value;
   DWORD size = 0;
   LONG result = RegQueryValueExA(handle, name.c_str(), nullptr, &value.type, nullptr, &size);
@@ -402,7 +505,7 @@ std::optional<Value> QueryValue(const std::string& key, const std::string& name)
 
 bool KeyExists(const std::string& key) {
   HKEY handle = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(key).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
   RegCloseKey(handle);
   return true;
 }

@@ -111,16 +111,32 @@ struct MessageBoxView {
 };
 MessageBoxView ReadMessageBox(HWND box);
 
+// A visible dialog of the tool other than `other` (a box that follows another), or null.
+HWND WaitForDialogOtherThan(const Tool& tool, HWND other, Duration timeout = 10000ms);
+
 // Presses a dialog's button as a click would.
 void PressDialogButton(HWND dialog, int id);
 // Clicks a button of the main window (posted, so a modal box it opens does not block us).
 void ClickButton(HWND button);
+// Clicks a button and returns once the tool has run its handler; false if it did not in time.
+// Only for a handler that opens no modal box.
+bool ClickButtonAndWait(HWND button, Duration timeout = 10000ms);
 // Clicks a label (its STN_CLICKED notification).
 void ClickLabel(HWND form, HWND label);
 
 // Keyboard input to the foreground window: a key with optional Alt or Shift.
 void PressKey(WORD virtualKey, bool alt = false, bool shift = false);
 bool BringToFront(HWND window);
+
+// Opens the tool's file dialog with Alt+S, types `path` into its file name field and confirms
+// it; returns once the dialog is gone and the main window's file field was filled.
+void ChooseInFileDialog(const Tool& tool, HWND main, const std::string& path);
+// Selects the item of that text in the main window's download list; fails the test without one.
+void SelectEntry(HWND main, const std::string& entry);
+
+// The number of handles a process holds, from the system's handle table (under Wine
+// GetProcessHandleCount gives 0 for other processes); -1 when the table cannot be read.
+int HandleCount(DWORD processId);
 
 // Saves the window as it is on the screen to <artifacts>/<name>.bmp (if artifacts are on).
 void SaveScreenshot(HWND window, const std::wstring& name);
@@ -134,6 +150,7 @@ void Remove();  // the whole client branch
 void SetValue(const std::string& key, const std::string& name, DWORD type, const std::string& data);
 void SetString(const std::string& key, const std::string& name, const std::string& text);
 void AddEntry(const std::string& name);
+std::string EntryKey(const std::string& name);  // the entry's key path
 struct Value {
   DWORD type = 0;
   std::string data;
