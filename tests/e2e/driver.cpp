@@ -80,9 +80,21 @@ Tool::Tool(const std::wstring& arguments, const std::wstring& folder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(ToolPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
-    ADD_FAILURE() << "cannot start the tool: error " << GetLastError();
+  // On a loaded machine Wine now and then fails to start a process with ERROR_INTERNAL_ERROR
+  // (1359) and starts it at the next try; that says nothing about the tool.
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (CreateProcessW(ToolPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+      error = 0;
+      break;
+    }
+    error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR) break;
+    Sleep(500);
+  }
+  if (error != 0) {
+    ADD_FAILURE() << "cannot start the tool: error " << error;
     return;
   }
   process_ = info.hProcess;
