@@ -34,6 +34,14 @@ public:
     return text;
   }
 
+protected:
+  // Each item added to a list that redraws costs it a scroll bar update and an invalidation;
+  // with redrawing off, a fill of many entries runs several times faster (measured under Wine).
+  void SetUpdateState(bool updating) override {
+    SendMessageA(Window(), WM_SETREDRAW, updating ? FALSE : TRUE, 0);
+    if (!updating) InvalidateRect(Window(), nullptr, TRUE);
+  }
+
 private:
   HWND Window() const { return classlib::win::ControlWindow(owner_); }
   const TComboBox& owner_;

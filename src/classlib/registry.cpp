@@ -72,6 +72,7 @@ std::string TRegistry::ReadString(const std::string& name) {
 }
 
 void TRegistry::GetKeyNames(TStrings& list) {
+  const TStringsUpdate update(list);
   list.Clear();
   if (!HasCurrentKey()) return;
   std::uint32_t count = 0;

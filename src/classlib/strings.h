@@ -17,10 +17,36 @@ public:
 
   std::vector<std::string> ToVector() const;
 
+  // Bracket a series of changes: a list on the screen is not redrawn before the last EndUpdate.
+  // Pairs nest; TStringsUpdate keeps them paired when an error leaves the series early.
+  void BeginUpdate() {
+    if (updateCount_++ == 0) SetUpdateState(true);
+  }
+  void EndUpdate() {
+    if (--updateCount_ == 0) SetUpdateState(false);
+  }
+
 protected:
   TStrings() = default;
   TStrings(const TStrings&) = default;
   TStrings& operator=(const TStrings&) = default;
+  // Stops (true) or resumes (false) the list's redrawing; nothing for a list in memory.
+  virtual void SetUpdateState(bool updating) { (void)updating; }
+
+private:
+  int updateCount_ = 0;
+};
+
+// BeginUpdate for the lifetime of the object.
+class TStringsUpdate {
+public:
+  explicit TStringsUpdate(TStrings& list) : list_(list) { list_.BeginUpdate(); }
+  ~TStringsUpdate() { list_.EndUpdate(); }
+  TStringsUpdate(const TStringsUpdate&) = delete;
+  TStringsUpdate& operator=(const TStringsUpdate&) = delete;
+
+private:
+  TStrings& list_;
 };
 
 class TStringList final : public TStrings {
