@@ -1,12 +1,11 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <string>
-
 #include "classlib/application.h"
 #include "classlib/form_win.h"
 #include "classlib/modal_win.h"
 #include "classlib/open_dialog_seam.h"
+#include "classlib/system_library_win.h"
 
 namespace classlib {
 namespace {
@@ -16,20 +15,11 @@ UINT_PTR CALLBACK OpenDialogHook(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
 using OpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
 
-// comdlg32 brings comctl32 and the print spooler's DLLs with it. Loaded when the dialog is
-// first shown rather than at every start, where it cost a sixth of the start-up under Wine.
-// From the system folder only, so that no DLL of that name beside the exe is taken instead.
+// comdlg32 brings comctl32 and the print spooler's DLLs with it: loaded when the dialog is
+// first shown (it cost a sixth of the start-up under Wine).
 OpenFileNameFunction GetOpenFileNameEntry() {
-  static const OpenFileNameFunction entry = []() -> OpenFileNameFunction {
-    char folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    const std::string path = std::string(folder, length) + "\\comdlg32.dll";
-    HMODULE module = LoadLibraryA(path.c_str());
-    if (!module) return nullptr;
-    return reinterpret_cast<OpenFileNameFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module, "GetOpenFileNameA")));
-  }();
+  static const auto entry = reinterpret_cast<OpenFileNameFunction>(
+      reinterpret_cast<void*>(win::SystemFunction("comdlg32.dll", "GetOpenFileNameA")));
   return entry;
 }
 
