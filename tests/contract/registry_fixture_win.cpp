@@ -13,6 +13,8 @@
 
 #include "contract/registry_fixture.h"
 
+#include "common/handle_count_win.h"
+
 namespace contract {
 namespace {
 
@@ -95,23 +97,6 @@ void AppendTree(const std::string& path, const std::string& indent, std::string&
     AppendTree(path + '\\' + name, indent + "  ", out);
   }
 }
-
-// The system's handle table, as far as this process is concerned.
-struct HandleEntry {
-  USHORT processId;
-  USHORT creatorBackTraceIndex;
-  UCHAR objectType;
-  UCHAR attributes;
-  USHORT handle;
-  PVOID object;
-  ULONG grantedAccess;
-};
-struct HandleTableHead {
-  ULONG count;
-  HandleEntry first;  // the entries follow one another from here
-};
-using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-constexpr ULONG kSystemHandleInformation = 16;
 
 }  // namespace
 
@@ -197,25 +182,8 @@ std::string RegistryScratch::Snapshot() const {
 }
 
 int RegistryScratch::OpenHandleCount() const {
-  const auto query = reinterpret_cast<QuerySystemInformation>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-  if (!query) throw std::runtime_error("NtQuerySystemInformation is missing");
-  std::vector<unsigned char> buffer(1 << 20);
-  constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
-  LONG status = 0;
-  ULONG needed = 0;
-  while ((status = query(kSystemHandleInformation, buffer.data(),
-                         static_cast<ULONG>(buffer.size()), &needed)) == kInfoLengthMismatch) {
-    buffer.resize(buffer.size() * 2);
-  }
-  if (status != 0) throw std::runtime_error("listing handles failed with " + std::to_string(status));
-  ULONG entries = 0;
-  std::memcpy(&entries, buffer.data(), sizeof entries);
-  const auto* entry =
-      reinterpret_cast<const HandleEntry*>(buffer.data() + offsetof(HandleTableHead, first));
-  const auto self = static_cast<USHORT>(GetCurrentProcessId());
-  int count = 0;
-  for (ULONG i = 0; i < entries; ++i) count += entry[i].processId == self ? 1 : 0;
+  const int count = test_support::ProcessHandleCount(GetCurrentProcessId());
+  if (count < 0) throw std::runtime_error("the system's handle table cannot be read");
   return count;
 }
 

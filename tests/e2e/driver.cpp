@@ -1,5 +1,7 @@
 #include "e2e/driver.h"
 
+#include "common/handle_count_win.h"
+
 #include <gtest/gtest.h>
 #include <winternl.h>
 
@@ -352,11 +354,7 @@ void PressKey(WORD virtualKey, bool alt, bool shift) {
   Sleep(100);
 }
 
-void ChooseInFileDialog(const Tool& tool, HWND main, const std::string& path) {
-  ASSERT_TRUE(BringToFront(main));
-  PressKey('S', /*alt=*/true);
-  HWND dialog = tool.WaitForDialog();
-  ASSERT_NE(dialog, nullptr) << "the file dialog";
+void TypeIntoFileDialog(HWND dialog, const std::string& path) {
   HWND field = DescendantWithId(dialog, 0x47c);
   ASSERT_NE(field, nullptr) << "the file name field";
   HWND edit = FindWindowExW(field, nullptr, L"ComboBox", nullptr);
@@ -365,6 +363,14 @@ void ChooseInFileDialog(const Tool& tool, HWND main, const std::string& path) {
   const std::wstring text = Widen(path);
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   PressDialogButton(dialog, IDOK);
+}
+
+void ChooseInFileDialog(const Tool& tool, HWND main, const std::string& path) {
+  ASSERT_TRUE(BringToFront(main));
+  PressKey('S', /*alt=*/true);
+  HWND dialog = tool.WaitForDialog();
+  ASSERT_NE(dialog, nullptr) << "the file dialog";
+  TypeIntoFileDialog(dialog, path);
   const HWND damagedField = Child(main, L"Edit").handle;
   ASSERT_TRUE(WaitFor([&] { return !TextOf(damagedField).empty(); })) << "the choice of " << path;
   ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
@@ -378,49 +384,7 @@ void SelectEntry(HWND main, const std::string& entry) {
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(at - items.begin()), 0);
 }
 
-namespace {
-
-// The system's handle table (SystemHandleInformation): a count, then one entry per handle.
-struct HandleEntry {
-  USHORT processId;
-  USHORT creatorBackTraceIndex;
-  UCHAR objectType;
-  UCHAR attributes;
-  USHORT handle;
-  PVOID object;
-  ULONG grantedAccess;
-};
-struct HandleTableHead {
-  ULONG count;
-  HandleEntry first;
-};
-constexpr ULONG kSystemHandleInformation = 16;
-constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
-
-}  // namespace
-
-int HandleCount(DWORD processId) {
-  using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-  const auto query = reinterpret_cast<QuerySystemInformation>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-  if (!query) return -1;
-  std::vector<unsigned char> buffer(1 << 20);
-  LONG status = 0;
-  ULONG needed = 0;
-  while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
-         kInfoLengthMismatch) {
-    buffer.resize(buffer.size() * 2);
-  }
-  if (status != 0) return -1;
-  ULONG entries = 0;
-  std::memcpy(&entries, buffer.data(), sizeof entries);
-  const auto* entry = reinterpret_cast<const HandleEntry*>(buffer.data() + offsetof(HandleTableHead, first));
-  // The table holds process ids in 16 bits; Wine's are small multiples of four.
-  const auto wanted = static_cast<USHORT>(processId);
-  int count = 0;
-  for (ULONG i = 0; i < entries; ++i) count += entry[i].processId == wanted ? 1 : 0;
-  return count;
-}
+int HandleCount(DWORD processId) { return test_support::ProcessHandleCount(processId); }
 
 void SaveScreenshot(HWND window, const std::wstring& name) {
   if (ArtifactFolder().empty()) return;

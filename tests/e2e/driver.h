@@ -128,6 +128,8 @@ void ClickLabel(HWND form, HWND label);
 void PressKey(WORD virtualKey, bool alt = false, bool shift = false);
 bool BringToFront(HWND window);
 
+// Types `path` into an open file dialog's file name field and confirms it.
+void TypeIntoFileDialog(HWND dialog, const std::string& path);
 // Opens the tool's file dialog with Alt+S, types `path` into its file name field and confirms
 // it; returns once the dialog is gone and the main window's file field was filled.
 void ChooseInFileDialog(const Tool& tool, HWND main, const std::string& path);

@@ -47,33 +47,6 @@ protected:
   }
   void TearDown() override { client::Remove(); }
 
-  // Chooses `path` in the real file dialog (Alt+S, typed, confirmed).
-  void ChooseDamagedFile(const Tool& tool, HWND main, const std::string& path) {
-    ASSERT_TRUE(BringToFront(main));
-    PressKey('S', /*alt=*/true);
-    HWND dialog = tool.WaitForDialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND field = DescendantWithId(dialog, 0x47c);
-    ASSERT_NE(field, nullptr);
-    HWND edit = FindWindowExW(field, nullptr, L"ComboBox", nullptr);
-    edit = edit ? FindWindowExW(edit, nullptr, L"Edit", nullptr) : FindWindowExW(field, nullptr, L"Edit", nullptr);
-    ASSERT_NE(edit, nullptr);
-    const std::wstring text = Widen(path);
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    PressDialogButton(dialog, IDOK);
-    const HWND damagedField = Child(main, L"Edit").handle;
-    ASSERT_TRUE(WaitFor([&] { return !TextOf(damagedField).empty(); }));
-    ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
-  }
-
-  void SelectEntry(HWND main, const std::string& entry) {
-    const HWND list = Child(main, L"ComboBox").handle;
-    const auto items = ComboItems(list);
-    const auto at = std::find(items.begin(), items.end(), Widen(entry));
-    ASSERT_NE(at, items.end()) << entry;
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(at - items.begin()), 0);
-  }
-
   // Presses Resume and returns the box it opens.
   static HWND PressResume(const Tool& tool, HWND main) {
     ClickButton(Child(main, L"Button", L"Resume damaged file on new connection").handle);
@@ -104,7 +77,7 @@ TEST_F(ResumeStory, ReplacesTheNewFileWithTheDamagedOneAndWritesItsOffset) {
   EXPECT_EQ(ComboItems(list), (std::vector<std::wstring>{L"concert.mp3", Widen(kEntry), L"zebra.txt"}));
   EXPECT_EQ(ComboSelection(list), 0);
 
-  ChooseDamagedFile(tool, main, kDamagedName);
+  ChooseInFileDialog(tool, main, kDamagedName);
   EXPECT_EQ(TextOf(Child(main, L"Edit").handle), Widen(damaged_));
   SelectEntry(main, kEntry);
 
@@ -143,7 +116,7 @@ TEST_F(ResumeStory, CancelInTheConfirmationChangesNothing) {
   HWND main = tool.MainWindow();
   ASSERT_NE(main, nullptr);
   tool.Settle();
-  ChooseDamagedFile(tool, main, kDamagedName);
+  ChooseInFileDialog(tool, main, kDamagedName);
   SelectEntry(main, kEntry);
   HWND box = PressResume(tool, main);
   ASSERT_NE(box, nullptr);
@@ -161,7 +134,7 @@ TEST_F(ResumeStory, AnEntryThatVanishedShowsTheRegistryErrorAndTheWindowGoesOn) 
   HWND main = tool.MainWindow();
   ASSERT_NE(main, nullptr);
   tool.Settle();
-  ChooseDamagedFile(tool, main, kDamagedName);
+  ChooseInFileDialog(tool, main, kDamagedName);
   SelectEntry(main, kEntry);
   // The client removes the entry after the list was filled.
   ASSERT_EQ(RunProgram(L"reg.exe delete \"" + EntryKey(kEntry) + L"\" /f"), 0u);
@@ -170,11 +143,9 @@ TEST_F(ResumeStory, AnEntryThatVanishedShowsTheRegistryErrorAndTheWindowGoesOn) 
   ASSERT_NE(box, nullptr);
   ASSERT_EQ(ReadMessageBox(box).caption, L"Info");
   PressDialogButton(box, IDOK);
-  ASSERT_TRUE(WaitFor([&] {
-    const auto dialogs = tool.Dialogs();
-    return !dialogs.empty() && dialogs.front() != box && ReadMessageBox(dialogs.front()).caption == L"tavelin";
-  })) << "the error box";
-  HWND error = tool.Dialogs().front();
+  HWND error = WaitForDialogOtherThan(tool, box);
+  ASSERT_NE(error, nullptr) << "the error box";
+  ASSERT_EQ(ReadMessageBox(error).caption, L"tavelin");
   const MessageBoxView view = ReadMessageBox(error);
   EXPECT_EQ(view.text, L"Konnte Daten f\u00FCr 'Offset' nicht setzen.");
   EXPECT_TRUE(view.hasIcon);
@@ -218,18 +189,15 @@ TEST_P(ResumeRefusal, ShowsAnErrorAndWritesNoOffset) {
   HWND main = tool.MainWindow();
   ASSERT_NE(main, nullptr);
   tool.Settle();
-  ChooseDamagedFile(tool, main, refusal.damagedIsEntryFile ? std::string(kEntry) : std::string(kDamagedName));
+  ChooseInFileDialog(tool, main, refusal.damagedIsEntryFile ? std::string(kEntry) : std::string(kDamagedName));
   SelectEntry(main, refusal.entry);
   HWND box = PressResume(tool, main);
   ASSERT_NE(box, nullptr);
   if (refusal.readOnlyNewFile) {
     ASSERT_EQ(ReadMessageBox(box).caption, L"Info");  // the copy's failure shows only after OK
     PressDialogButton(box, IDOK);
-    ASSERT_TRUE(WaitFor([&] {
-      const auto dialogs = tool.Dialogs();
-      return !dialogs.empty() && dialogs.front() != box && ReadMessageBox(dialogs.front()).caption == L"Error";
-    }));
-    box = tool.Dialogs().front();
+    box = WaitForDialogOtherThan(tool, box);
+    ASSERT_NE(box, nullptr) << "the copy's error";
   }
   const MessageBoxView view = ReadMessageBox(box);
   EXPECT_EQ(view.caption, L"Error");

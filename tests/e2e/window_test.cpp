@@ -41,19 +41,6 @@ protected:
     return tool.WaitForDialog();
   }
 
-  // Types `name` into the dialog's file name field and confirms it.
-  static void ConfirmFileName(HWND dialog, const std::string& name) {
-    HWND field = DescendantWithId(dialog, 0x47c);
-    ASSERT_NE(field, nullptr) << "file name field";
-    HWND edit = ClassOf(field) == L"Edit" ? field : FindWindowExW(field, nullptr, L"ComboBox", nullptr);
-    if (edit && ClassOf(edit) != L"Edit") edit = FindWindowExW(edit, nullptr, L"Edit", nullptr);
-    if (!edit) edit = FindWindowExW(field, nullptr, L"Edit", nullptr);
-    ASSERT_NE(edit, nullptr) << "file name edit";
-    const std::wstring text = Widen(name);
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    PressDialogButton(dialog, IDOK);
-  }
-
   static std::wstring FileNameField(HWND dialog) {
     HWND field = DescendantWithId(dialog, 0x47c);
     return field ? TextOf(field) : L"";
@@ -297,7 +284,7 @@ TEST_F(MainWindow, ChoosingAFileFillsTheFieldAndMovesTheCurrentDirectory) {
   ASSERT_NE(dialog, nullptr);
   tool.Settle();
   SaveScreenshot(dialog, L"file-dialog");
-  ConfirmFileName(dialog, "movie.avi");
+  TypeIntoFileDialog(dialog, "movie.avi");
   ASSERT_TRUE(WaitFor([&] { return TextOf(field) == Widen(downloads_ + "\\movie.avi"); }))
       << Narrow(TextOf(field));
   EXPECT_EQ(tool.CurrentDirectory(), Widen(downloads_));
@@ -316,14 +303,14 @@ TEST_F(MainWindow, ChoosingAFileFillsTheFieldAndMovesTheCurrentDirectory) {
   // where the platform's dialog leaves it at the folder it showed.
   dialog = OpenFileDialog(tool, main);
   ASSERT_NE(dialog, nullptr);
-  ConfirmFileName(dialog, other + "\\old.part");
+  TypeIntoFileDialog(dialog, other + "\\old.part");
   ASSERT_TRUE(WaitFor([&] { return TextOf(field) == Widen(other + "\\old.part"); })) << Narrow(TextOf(field));
   EXPECT_EQ(tool.CurrentDirectory(), Widen(other));
 
   // Nothing checks that a typed file exists.
   dialog = OpenFileDialog(tool, main);
   ASSERT_NE(dialog, nullptr);
-  ConfirmFileName(dialog, downloads_ + "\\not there yet.dat");
+  TypeIntoFileDialog(dialog, downloads_ + "\\not there yet.dat");
   EXPECT_TRUE(WaitFor([&] { return TextOf(field) == Widen(downloads_ + "\\not there yet.dat"); }))
       << Narrow(TextOf(field));
   EXPECT_EQ(tool.CurrentDirectory(), Widen(downloads_));
