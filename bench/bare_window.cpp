@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "bare_program.h"
+
 #include "bare_list.h"
 
 namespace {
@@ -46,13 +48,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = "TavelinBareWindow";
-  if (!RegisterClassA(&windowClass)) return 1;
+  if (!bench::RegisterBareClass(instance, "TavelinBareWindow", WindowProc)) return 1;
   HWND window = CreateWindowExA(0, "TavelinBareWindow", "Tavelin", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 47, 80,
                                 624, 227, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
@@ -74,13 +70,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   if (!list) return 1;
   bench::FillFromDownloadList(list);
   SendMessageA(list, CB_SETCURSEL, 0, 0);
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  DeleteObject(font);
-  return 0;
+  return bench::ShowAndRun(window, show);
 }

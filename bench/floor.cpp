@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "bare_program.h"
+
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -17,22 +19,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = "TavelinFloor";
-  if (!RegisterClassA(&windowClass)) return 1;
+  if (!bench::RegisterBareClass(instance, "TavelinFloor", WindowProc)) return 1;
   HWND window = CreateWindowExA(0, "TavelinFloor", "Floor", WS_OVERLAPPEDWINDOW, 47, 80, 624, 227, nullptr,
                                 nullptr, instance, nullptr);
   if (!window) return 1;
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return 0;
+  return bench::ShowAndRun(window, show);
 }
