@@ -7,6 +7,15 @@
 
 namespace bench {
 
+// The window procedure of a window that does nothing but end the program when it is closed.
+inline LRESULT CALLBACK QuitOnDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
 inline bool RegisterBareClass(HINSTANCE instance, const char* name, WNDPROC procedure) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = procedure;

@@ -37,18 +37,10 @@ constexpr Control kControls[] = {
     {"BUTTON", "&Exit", WS_TABSTOP | BS_PUSHBUTTON, 0, 532, 168, 75, 25},
 };
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  if (!bench::RegisterBareClass(instance, "TavelinBareWindow", WindowProc)) return 1;
+  if (!bench::RegisterBareClass(instance, "TavelinBareWindow", bench::QuitOnDestroy)) return 1;
   HWND window = CreateWindowExA(0, "TavelinBareWindow", "Tavelin", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 47, 80,
                                 624, 227, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;

@@ -6,20 +6,8 @@
 
 #include "bare_program.h"
 
-namespace {
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  if (!bench::RegisterBareClass(instance, "TavelinFloor", WindowProc)) return 1;
+  if (!bench::RegisterBareClass(instance, "TavelinFloor", bench::QuitOnDestroy)) return 1;
   HWND window = CreateWindowExA(0, "TavelinFloor", "Floor", WS_OVERLAPPEDWINDOW, 47, 80, 624, 227, nullptr,
                                 nullptr, instance, nullptr);
   if (!window) return 1;

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 
 namespace e2e {
@@ -531,6 +532,13 @@ std::string ScratchFolder(const std::string& name) {
   RunProgram(L"cmd.exe /c rmdir /s /q \"" + Widen(folder) + L"\"");
   CreateDirectoryA(folder.c_str(), nullptr);
   return folder;
+}
+
+std::string RandomBytes(size_t size, unsigned seed) {
+  std::mt19937 random(seed);
+  std::string bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+  return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {

@@ -166,6 +166,8 @@ DWORD RunProgram(const std::wstring& commandLine, std::string* output = nullptr)
 
 // A scratch folder of the test, made empty: C:\tavelin-e2e\<name>.
 std::string ScratchFolder(const std::string& name);
+// `size` bytes of repeatable noise: the same seed gives the same bytes.
+std::string RandomBytes(size_t size, unsigned seed);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadFileBytes(const std::string& path);
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "e2e/driver.h"
 
@@ -18,13 +17,6 @@ constexpr char kNewData[] = "started again on a new connection";
 
 // The full-disk drive of the test session (tests/wine/wine-session), when the machine allowed it.
 constexpr char kFullDisk[] = "T:\\";
-
-std::string Bytes(size_t size, unsigned seed) {
-  std::mt19937 random(seed);
-  std::string bytes(size, '\0');
-  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
-  return bytes;
-}
 
 // The system's text for an error code, as the tool shows it.
 std::wstring SystemText(DWORD code) {
@@ -51,7 +43,7 @@ protected:
     folder_ = folder;
     damaged_ = folder_ + "\\" + kDamagedName;
     newFile_ = folder_ + "\\" + kEntry;
-    damagedBytes_ = Bytes(damagedSize, 11);
+    damagedBytes_ = RandomBytes(damagedSize, 11);
     WriteFileBytes(damaged_, damagedBytes_);
     WriteFileBytes(newFile_, kNewData);
     client::SetString(client::kOptions, "DownloadFolder", folder_);

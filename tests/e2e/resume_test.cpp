@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "e2e/driver.h"
 
@@ -15,13 +14,6 @@ namespace {
 
 constexpr char kEntry[] = "holiday video.avi";
 constexpr char kDamagedName[] = "holiday video (damaged).avi";
-
-std::string RandomBytes(size_t size, unsigned seed) {
-  std::mt19937 random(seed);
-  std::string bytes(size, '\0');
-  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
-  return bytes;
-}
 
 std::wstring EntryKey(const std::string& entry) {
   return L"HKCU\\Software\\Scour\\Scour Exchange\\Download List\\" + Widen(entry);
@@ -46,6 +38,18 @@ protected:
     }
   }
   void TearDown() override { client::Remove(); }
+
+  // Starts the tool, chooses the damaged file in its dialog and selects `entry`; null if the
+  // window did not come.
+  HWND StartWithDamagedFileChosen(const Tool& tool, const std::string& entry = kEntry) {
+    HWND main = tool.MainWindow();
+    EXPECT_NE(main, nullptr);
+    if (!main) return nullptr;
+    tool.Settle();
+    ChooseInFileDialog(tool, main, kDamagedName);
+    SelectEntry(main, entry);
+    return main;
+  }
 
   // Presses Resume and returns the box it opens.
   static HWND PressResume(const Tool& tool, HWND main) {
@@ -113,11 +117,8 @@ TEST_F(ResumeStory, ReplacesTheNewFileWithTheDamagedOneAndWritesItsOffset) {
 
 TEST_F(ResumeStory, CancelInTheConfirmationChangesNothing) {
   Tool tool;
-  HWND main = tool.MainWindow();
+  HWND main = StartWithDamagedFileChosen(tool);
   ASSERT_NE(main, nullptr);
-  tool.Settle();
-  ChooseInFileDialog(tool, main, kDamagedName);
-  SelectEntry(main, kEntry);
   HWND box = PressResume(tool, main);
   ASSERT_NE(box, nullptr);
   PressDialogButton(box, IDCANCEL);
@@ -131,11 +132,8 @@ TEST_F(ResumeStory, CancelInTheConfirmationChangesNothing) {
 
 TEST_F(ResumeStory, AnEntryThatVanishedShowsTheRegistryErrorAndTheWindowGoesOn) {
   Tool tool;
-  HWND main = tool.MainWindow();
+  HWND main = StartWithDamagedFileChosen(tool);
   ASSERT_NE(main, nullptr);
-  tool.Settle();
-  ChooseInFileDialog(tool, main, kDamagedName);
-  SelectEntry(main, kEntry);
   // The client removes the entry after the list was filled.
   ASSERT_EQ(RunProgram(L"reg.exe delete \"" + EntryKey(kEntry) + L"\" /f"), 0u);
 
