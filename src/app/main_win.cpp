@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "classlib/application.h"
+#include "classlib/application/application.h"
 #include "ui/form1.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

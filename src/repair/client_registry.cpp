@@ -1,6 +1,6 @@
 #include "repair/client_registry.h"
 
-#include "classlib/registry.h"
+#include "classlib/registry/registry.h"
 
 namespace repair {
 

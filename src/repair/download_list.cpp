@@ -1,7 +1,7 @@
 #include "repair/download_list.h"
 
-#include "classlib/registry.h"
-#include "classlib/stdctrls.h"
+#include "classlib/registry/registry.h"
+#include "classlib/controls/stdctrls.h"
 #include "repair/client_registry.h"
 
 namespace repair {

@@ -2,10 +2,10 @@
 
 #include <variant>
 
-#include "classlib/application.h"
-#include "classlib/files.h"
-#include "classlib/registry.h"
-#include "classlib/stdctrls.h"
+#include "classlib/application/application.h"
+#include "classlib/files/files.h"
+#include "classlib/registry/registry.h"
+#include "classlib/controls/stdctrls.h"
 #include "repair/client_registry.h"
 #include "repair/entry_name.h"
 #include "repair/resume_messages.h"

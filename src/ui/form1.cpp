@@ -1,7 +1,7 @@
 #include "ui/form1.h"
 
-#include "classlib/application.h"
-#include "classlib/shell.h"
+#include "classlib/application/application.h"
+#include "classlib/application/shell.h"
 #include "repair/client_registry.h"
 #include "repair/download_list.h"
 #include "repair/resume.h"

@@ -14,7 +14,7 @@
 #include <ostream>
 #include <string>
 
-#include "classlib/files.h"
+#include "classlib/files/files.h"
 
 namespace {
 

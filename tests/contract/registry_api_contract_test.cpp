@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "classlib/registry_api.h"
-#include "classlib/registry_key.h"
+#include "classlib/registry/registry_api.h"
+#include "classlib/registry/registry_key.h"
 #include "contract/registry_fixture.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "classlib/registry.h"
-#include "classlib/strings.h"
-#include "classlib/sysutils.h"
+#include "classlib/registry/registry.h"
+#include "classlib/core/strings.h"
+#include "classlib/core/sysutils.h"
 #include "contract/registry_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The contract cases' scratch key in the in-memory hive, which is emptied for each case.
 
-#include "classlib/memory_hive.h"
+#include "classlib/registry/memory_hive.h"
 #include "contract/registry_fixture.h"
 
 namespace hive = classlib::memory_hive;

@@ -6,9 +6,9 @@
 #include <new>
 #include <stdexcept>
 
-#include "classlib/application.h"
-#include "classlib/application_host.h"
-#include "classlib/form.h"
+#include "classlib/application/application.h"
+#include "classlib/application/application_host.h"
+#include "classlib/forms/form.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "classlib/control_host.h"
-#include "classlib/memory_hive.h"
-#include "classlib/registry_api.h"
+#include "classlib/controls/control_host.h"
+#include "classlib/registry/memory_hive.h"
+#include "classlib/registry/registry_api.h"
 #include "repair_window.h"
 #include "ui/form1.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "classlib/form_description.h"
+#include "classlib/forms/form_description.h"
 
 namespace {
 

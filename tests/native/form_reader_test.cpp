@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "classlib/application.h"
-#include "classlib/dialogs.h"
-#include "classlib/extctrls.h"
-#include "classlib/form.h"
-#include "classlib/form_reader.h"
-#include "classlib/stdctrls.h"
+#include "classlib/application/application.h"
+#include "classlib/dialogs/dialogs.h"
+#include "classlib/controls/extctrls.h"
+#include "classlib/forms/form.h"
+#include "classlib/forms/form_reader.h"
+#include "classlib/controls/stdctrls.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <string>
 
-#include "classlib/form_description.h"
-#include "classlib/resources.h"
+#include "classlib/forms/form_description.h"
+#include "classlib/application/resources.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <string>
 
-#include "classlib/application_host.h"
-#include "classlib/files.h"
-#include "classlib/memory_hive.h"
-#include "classlib/open_dialog_host.h"
-#include "classlib/shell_host.h"
+#include "classlib/application/application_host.h"
+#include "classlib/files/files.h"
+#include "classlib/registry/memory_hive.h"
+#include "classlib/dialogs/open_dialog_host.h"
+#include "classlib/application/shell_host.h"
 #include "ui/form1.h"
 #include "ui/homepage.h"
 

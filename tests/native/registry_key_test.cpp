@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "classlib/memory_hive.h"
-#include "classlib/registry_key.h"
+#include "classlib/registry/memory_hive.h"
+#include "classlib/registry/registry_key.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "classlib/memory_hive.h"
-#include "classlib/registry.h"
-#include "classlib/strings.h"
-#include "classlib/sysutils.h"
+#include "classlib/registry/memory_hive.h"
+#include "classlib/registry/registry.h"
+#include "classlib/core/strings.h"
+#include "classlib/core/sysutils.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "classlib/files.h"
-#include "classlib/memory_hive.h"
-#include "classlib/open_dialog_host.h"
-#include "classlib/registry_api.h"
-#include "classlib/stdctrls.h"
+#include "classlib/files/files.h"
+#include "classlib/registry/memory_hive.h"
+#include "classlib/dialogs/open_dialog_host.h"
+#include "classlib/registry/registry_api.h"
+#include "classlib/controls/stdctrls.h"
 #include "ui/form1.h"
 
 namespace classlib::host {

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "classlib/application.h"
-#include "classlib/application_host.h"
-#include "classlib/controls.h"
+#include "classlib/application/application.h"
+#include "classlib/application/application_host.h"
+#include "classlib/controls/controls.h"
 
 namespace classlib::host {
 std::ostream& operator<<(std::ostream& out, const MessageBoxCall& call);

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "classlib/files.h"
-#include "classlib/memory_hive.h"
-#include "classlib/stdctrls.h"
+#include "classlib/files/files.h"
+#include "classlib/registry/memory_hive.h"
+#include "classlib/controls/stdctrls.h"
 #include "repair_window.h"
 #include "ui/form1.h"
 

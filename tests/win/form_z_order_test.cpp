@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "classlib/form.h"
-#include "classlib/form_win.h"
-#include "classlib/stdctrls.h"
+#include "classlib/forms/form.h"
+#include "classlib/forms/form_win.h"
+#include "classlib/controls/stdctrls.h"
 
 namespace {
 

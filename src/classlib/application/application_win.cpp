@@ -1,0 +1,142 @@
+// The application object on Windows: an application window that stands for the tool on the
+// taskbar and owns every other window of it, the message loop, and the modal message box.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "classlib/application/application.h"
+#include "classlib/forms/form.h"
+#include "classlib/forms/form_win.h"
+#include "classlib/core/handles_win.h"
+#include "classlib/application/modal_win.h"
+
+namespace {
+
+constexpr char kWindowClass[] = "TApplication";
+
+LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+std::string ExecutablePath() {
+  std::vector<char> path(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return std::string(path.data(), length);
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+struct TApplication::Impl {
+  HICON icon = nullptr;  // a resource icon: shared, never destroyed
+  classlib::win::UniqueWindow window;
+};
+
+TApplication::TApplication() : impl_(std::make_unique<Impl>()) {
+  Application = this;
+  title_ = ApplicationTitleFromPath(ExecutablePath());
+
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  impl_->icon = LoadIconA(instance, "MAINICON");
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = ApplicationWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = impl_->icon;
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassA(&windowClass);
+
+  // A window of no size: it is never seen, but it is the tool's taskbar entry, labelled with
+  // the title, and the owner of the main window and of every box.
+  const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  impl_->window.reset(CreateWindowExA(0, kWindowClass, title_.c_str(),
+                                      WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU |
+                                          WS_MINIMIZEBOX,
+                                      x, y, 0, 0, nullptr, nullptr, instance, nullptr));
+  if (impl_->window) {
+    SendMessageA(impl_->window.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(impl_->icon));
+    ShowWindow(impl_->window.get(), SW_SHOWNOACTIVATE);
+  }
+}
+
+TApplication::~TApplication() {
+  // The forms go first: their windows are owned by the application window.
+  DestroyComponents();
+  impl_->window.reset();
+  if (Application == this) Application = nullptr;
+}
+
+HWND classlib::win::ApplicationWindow() {
+  return Application ? Application->Platform().window.get() : nullptr;
+}
+
+HICON classlib::win::ApplicationIcon() { return Application ? Application->Platform().icon : nullptr; }
+
+void TApplication::Run() {
+  if (mainForm_) mainForm_->Show();
+  MSG message;
+  for (;;) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;  // the quit request, or no queue left to read
+    // Tab, Shift+Tab, Alt+letter and Enter go through the dialog manager of the active form.
+    HWND active = GetActiveWindow();
+    if (active && classlib::win::IsFormWindow(active) &&
+        classlib::win::TranslateFormMessage(active, message)) {
+      continue;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  terminated_ = true;
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  classlib::win::ModalScope modal(impl_->window.get());
+  return MessageBoxA(impl_->window.get(), text.c_str(), caption.c_str(), flags);
+}
+
+namespace {
+
+LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SYSCOMMAND:
+      // The taskbar entry's commands act on the tool as a whole.
+      switch (wParam & 0xFFF0) {
+        case SC_CLOSE:
+          if (Application && Application->MainForm()) {
+            Application->Guard([] { Application->MainForm()->Close(); });
+          }
+          return 0;
+        case SC_MINIMIZE:
+          classlib::win::MinimizeTool();
+          return 0;
+        case SC_RESTORE:
+          classlib::win::RestoreTool();
+          return 0;
+        default:
+          break;
+      }
+      break;
+    case WM_ACTIVATE:
+      // Activating the taskbar entry activates the main window.
+      if (LOWORD(wParam) != WA_INACTIVE && Application && Application->MainForm() &&
+          Application->MainForm()->Visible()) {
+        SetActiveWindow(classlib::win::FormWindow(*Application->MainForm()));
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      if (Application && Application->MainForm()) {
+        Application->Guard([] { Application->MainForm()->Close(); });
+      }
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace

@@ -1,9 +1,0 @@
-#include <windows.h>
-
-#include "classlib/extctrls.h"
-#include "classlib/form_win.h"
-
-TBevel::TBevel(TForm& parent, ControlSettings settings) : TControl(parent, std::move(settings)) {
-  // The form draws the frame (WM_DRAWITEM); it lies below every other control.
-  Platform().Create(*this, "STATIC", SS_OWNERDRAW);
-}

@@ -1,0 +1,74 @@
+#include <windows.h>
+
+#include "classlib/forms/form_win.h"
+#include "classlib/controls/stdctrls.h"
+#include "classlib/core/sysutils.h"
+
+namespace {
+
+// The items of a combo box are the control's own list.
+class ComboBoxItems final : public TStrings {
+public:
+  explicit ComboBoxItems(const TComboBox& owner) : owner_(owner) {}
+
+  void Clear() override { SendMessageA(Window(), CB_RESETCONTENT, 0, 0); }
+
+  int Add(const std::string& text) override {
+    const LRESULT index =
+        SendMessageA(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (index == CB_ERR || index == CB_ERRSPACE) {
+      throw EOutOfResources(std::string(classlib::messages::kListInsertFailed));
+    }
+    return static_cast<int>(index);
+  }
+
+  int Count() const override { return static_cast<int>(SendMessageA(Window(), CB_GETCOUNT, 0, 0)); }
+
+  std::string Strings(int index) const override {
+    const LRESULT length = SendMessageA(Window(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT got = SendMessageA(Window(), CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
+    return text;
+  }
+
+protected:
+  // Each item added to a list that redraws costs it a scroll bar update and an invalidation;
+  // with redrawing off, a fill of many entries runs several times faster (measured under Wine).
+  void SetUpdateState(bool updating) override {
+    SendMessageA(Window(), WM_SETREDRAW, updating ? FALSE : TRUE, 0);
+    if (!updating) InvalidateRect(Window(), nullptr, TRUE);
+  }
+
+private:
+  HWND Window() const { return classlib::win::ControlWindow(owner_); }
+  const TComboBox& owner_;
+};
+
+}  // namespace
+
+TComboBox::TComboBox(TForm& parent, ControlSettings settings)
+    : TControl(parent, std::move(settings)), items_(std::make_unique<ComboBoxItems>(*this)) {
+  DWORD style = WS_VSCROLL | CBS_AUTOHSCROLL;
+  style |= ComboStyle() == Style::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+  // The window's height includes the opened list: DropDownCount items and its border.
+  const int listHeight = ItemHeight() * DropDownCount() + 2;
+  Platform().Create(*this, "COMBOBOX", style, 0, Height() + listHeight);
+  HWND window = classlib::win::ControlWindow(*this);
+  // The closed box's height follows from the height of its selection field.
+  SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Height() - 6);
+  SendMessageA(window, CB_SETITEMHEIGHT, 0, ItemHeight());
+}
+
+TComboBox::~TComboBox() = default;
+
+int TComboBox::ItemIndex() const {
+  const LRESULT index = SendMessageA(classlib::win::ControlWindow(*this), CB_GETCURSEL, 0, 0);
+  return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void TComboBox::SetItemIndex(int index) {
+  SendMessageA(classlib::win::ControlWindow(*this), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}

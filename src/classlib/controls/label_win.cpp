@@ -1,0 +1,38 @@
+#include <windows.h>
+
+#include "classlib/forms/form.h"
+#include "classlib/forms/form_win.h"
+#include "classlib/controls/stdctrls.h"
+
+namespace {
+
+// The size of `text` in `font` as one label line draws it.
+SIZE MeasureText(HWND window, HFONT font, const std::string& text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ previous = SelectObject(dc, font);
+  RECT rect{0, 0, 0, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+            DT_CALCRECT | DT_EXPANDTABS | DT_NOCLIP | DT_LEFT);
+  if (text.empty()) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    rect.bottom = metrics.tmHeight;
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
+
+TLabel::TLabel(TForm& parent, ControlSettings settings) : TControl(parent, std::move(settings)) {
+  // SS_NOTIFY: a label reports clicks (the homepage link) and asks for its cursor.
+  Platform().Create(*this, "STATIC", SS_LEFT | SS_NOTIFY);
+  if (Settings().autoSize) {
+    HWND window = classlib::win::ControlWindow(*this);
+    HFONT font = Platform().ownFont ? Platform().ownFont.get() : classlib::win::FormFont(parent);
+    const SIZE size = MeasureText(window, font, Settings().caption);
+    SetMeasuredSize(size.cx, size.cy);
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}

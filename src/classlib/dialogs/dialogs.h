@@ -1,0 +1,35 @@
+#pragma once
+// The file-open dialog as a component of a form.
+
+#include <memory>
+#include <string>
+
+#include "classlib/core/classes.h"
+
+class TOpenDialog : public TComponent {
+public:
+  enum class EditStyle { fsEdit, fsComboBox };
+
+  TOpenDialog();
+  ~TOpenDialog() override;
+
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
+  const std::string& InitialDir() const { return initialDir_; }
+  void SetInitialDir(std::string folder) { initialDir_ = std::move(folder); }
+  EditStyle FileEditStyle() const { return editStyle_; }
+  void SetFileEditStyle(EditStyle style) { editStyle_ = style; }
+  // Whether the read-only box was ticked at the last confirmation; it comes up ticked then.
+  bool ReadOnlyChecked() const { return readOnly_; }
+
+  // Runs the dialog. True when the user confirmed a file: FileName is then its full path and
+  // the current directory is the folder that holds it. False on cancel or failure, and then
+  // neither FileName nor the current directory has changed.
+  bool Execute();
+
+private:
+  std::string fileName_;
+  std::string initialDir_;
+  EditStyle editStyle_ = EditStyle::fsEdit;
+  bool readOnly_ = false;
+};

@@ -1,0 +1,141 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "classlib/files/files.h"
+
+namespace classlib::files {
+namespace {
+
+FileError ErrorFrom(int code) { return FileError{static_cast<unsigned long>(code), std::strerror(code)}; }
+
+// Owns one file descriptor and closes it once.
+class UniqueFd {
+public:
+  explicit UniqueFd(int fd) : fd_(fd) {}
+  ~UniqueFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
+  UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  UniqueFd& operator=(UniqueFd&& other) noexcept {
+    if (this != &other) {
+      if (fd_ >= 0) ::close(fd_);
+      fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+  }
+
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  // Closes now and reports whether the close worked: the last written data can fail here.
+  [[nodiscard]] bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+  int fd_;
+};
+
+// Opens `path` for reading as a copy's source: a folder is not a file that can be read.
+std::optional<FileError> OpenForReading(const std::string& path, UniqueFd& file, struct stat& info) {
+  file = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file) return ErrorFrom(errno);
+  if (::fstat(file.get(), &info) != 0) return ErrorFrom(errno);
+  if (S_ISDIR(info.st_mode)) return ErrorFrom(EISDIR);
+  return std::nullopt;
+}
+
+// Copies all of `from` into `to`; the error number of the first read or write that failed.
+int CopyData(int from, int to) {
+  char buffer[64 * 1024];
+  for (;;) {
+    const ssize_t got = ::read(from, buffer, sizeof buffer);
+    if (got == 0) return 0;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    for (ssize_t done = 0; done < got;) {
+      const ssize_t put = ::write(to, buffer + done, static_cast<size_t>(got - done));
+      if (put < 0) {
+        if (errno == EINTR) continue;
+        return errno;
+      }
+      done += put;
+    }
+  }
+}
+
+}  // namespace
+
+std::string WorkingDirectory() {
+  std::error_code error;
+  auto path = std::filesystem::current_path(error);
+  return error ? std::string() : path.string();
+}
+
+bool ChangeWorkingDirectory(const std::string& folder) { return ::chdir(folder.c_str()) == 0; }
+
+bool RemoveFile(const std::string& path) {
+  // Like DeleteFileA: a read-only file is not deleted, and a folder is not a file.
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+  if ((info.st_mode & S_IWUSR) == 0) return false;
+  return ::unlink(path.c_str()) == 0;
+}
+
+std::optional<FileError> CopyFileOver(const std::string& from, const std::string& to) {
+  UniqueFd source(-1);
+  struct stat sourceInfo {};
+  if (auto error = OpenForReading(from, source, sourceInfo)) return error;
+
+  // Like CopyFileA, which leaves the target as it was in each of these cases: a folder is not
+  // replaced, a read-only file is not replaced, and a file is not copied onto itself (Windows
+  // refuses that as a sharing violation; here it would empty the very file being read).
+  struct stat target {};
+  if (::stat(to.c_str(), &target) == 0) {
+    if (target.st_dev == sourceInfo.st_dev && target.st_ino == sourceInfo.st_ino) return ErrorFrom(EBUSY);
+    if (S_ISDIR(target.st_mode)) return ErrorFrom(EISDIR);
+    if ((target.st_mode & S_IWUSR) == 0) return ErrorFrom(EACCES);
+  }
+
+  UniqueFd destination(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+  if (!destination) return ErrorFrom(errno);
+  int failure = CopyData(source.get(), destination.get());
+  // The copy carries the source's permissions, as CopyFileA carries its attributes.
+  if (failure == 0 && ::fchmod(destination.get(), sourceInfo.st_mode & 0777) != 0) failure = errno;
+  if (!destination.Close() && failure == 0) failure = errno;
+  if (failure == 0) return std::nullopt;
+  // A copy that broke off halfway must not leave a partial file that looks like the copy.
+  ::unlink(to.c_str());
+  return ErrorFrom(failure);
+}
+
+std::optional<std::uint64_t> FindFileSize(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(info.st_size);
+}
+
+ReadableFile SizeOfReadableFile(const std::string& path) {
+  UniqueFd file(-1);
+  struct stat info {};
+  if (auto error = OpenForReading(path, file, info)) return ReadableFile{std::nullopt, *error};
+  return ReadableFile{static_cast<std::uint64_t>(info.st_size), {}};
+}
+
+std::optional<std::string> OtherNameOf(const std::string&) { return std::nullopt; }
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+}  // namespace classlib::files

@@ -1,0 +1,21 @@
+#include "classlib/forms/form.h"
+
+#include "classlib/application/application.h"
+
+void TForm::Show() {
+  if (settings_.onShow) {
+    // An error of the show event is reported at once; the window is shown all the same.
+    if (Application) {
+      Application->Guard([this] { settings_.onShow(this); });
+    } else {
+      settings_.onShow(this);
+    }
+  }
+  ShowNative();
+}
+
+void TForm::Close() {
+  // No close query: closing is always allowed. The main form's close ends the tool.
+  HideNative();
+  if (Application && Application->MainForm() == this) Application->Terminate();
+}

@@ -1,0 +1,25 @@
+// Host side of a form: it is visible or not; there is no window to make.
+
+#include "classlib/forms/form.h"
+
+struct TForm::Impl {
+  bool visible = false;
+};
+
+TForm::TForm(TComponent& owner, std::string className)
+    : className_(std::move(className)), impl_(std::make_unique<Impl>()) {
+  (void)owner;
+}
+
+TForm::~TForm() {
+  DestroyComponents();
+  controls_.clear();
+}
+
+void TForm::ApplySettings(FormSettings settings) { settings_ = std::move(settings); }
+std::string TForm::Caption() const { return settings_.caption; }
+TBounds TForm::BoundsRect() const { return settings_.bounds; }
+bool TForm::Visible() const { return impl_->visible; }
+void TForm::ShowNative() { impl_->visible = true; }
+void TForm::HideNative() { impl_->visible = false; }
+void TForm::ControlAdded(TControl&) {}
