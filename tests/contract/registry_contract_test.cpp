@@ -14,7 +14,7 @@
 
 #include "classlib/registry/registry.h"
 #include "classlib/core/strings.h"
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
 #include "contract/registry_fixture.h"
 
 namespace {

@@ -13,7 +13,8 @@
 #include "classlib/registry/memory_hive.h"
 #include "classlib/registry/registry.h"
 #include "classlib/core/strings.h"
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
+#include "classlib/core/messages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "classlib/core/sysutils.h"
+#include "classlib/core/messages.h"
 
 TEST(FormatText, PutsTheArgumentInPlaceOfPercentS) {
   EXPECT_EQ(FormatText(classlib::messages::kWriteDataFailed, "Offset"),

@@ -2,25 +2,10 @@
 
 #include <new>
 
+#include "classlib/core/code_page.h"
+#include "classlib/core/messages.h"
+
 TApplication* Application = nullptr;
-
-namespace {
-
-// CP1252 lower case: ASCII, the Latin-1 capitals, and the four capitals of 0x80-0x9F.
-char LowerCp1252(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if (byte >= 'A' && byte <= 'Z') return static_cast<char>(byte + 0x20);
-  if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<char>(byte + 0x20);
-  switch (byte) {
-    case 0x8A: return static_cast<char>(0x9A);  // S caron
-    case 0x8C: return static_cast<char>(0x9C);  // OE
-    case 0x8E: return static_cast<char>(0x9E);  // Z caron
-    case 0x9F: return static_cast<char>(0xFF);  // Y diaeresis
-    default: return c;
-  }
-}
-
-}  // namespace
 
 std::string ApplicationTitleFromPath(std::string_view executablePath) {
   const auto folderEnd = executablePath.find_last_of("\\/:");
@@ -28,7 +13,7 @@ std::string ApplicationTitleFromPath(std::string_view executablePath) {
       folderEnd == std::string_view::npos ? executablePath : executablePath.substr(folderEnd + 1);
   name = name.substr(0, name.find('.'));
   std::string title(name);
-  for (size_t i = 1; i < title.size(); ++i) title[i] = LowerCp1252(title[i]);
+  for (size_t i = 1; i < title.size(); ++i) title[i] = classlib::cp1252::ToLower(title[i]);
   return title;
 }
 

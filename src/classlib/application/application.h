@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "classlib/core/classes.h"
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
 
 class TForm;
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
 
 class EResNotFound : public Exception {
 public:
@@ -16,5 +16,8 @@ namespace classlib {
 
 // The bytes of the RCDATA resource `name`. Raises EResNotFound when there is none.
 std::span<const unsigned char> LoadDataResource(std::string_view name);
+
+// The error for a resource `name` that the executable does not carry.
+EResNotFound ResourceNotFound(std::string_view name);
 
 }  // namespace classlib

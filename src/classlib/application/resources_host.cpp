@@ -22,9 +22,7 @@ host::ResourceRegistration::ResourceRegistration(const char* name, const unsigne
 
 std::span<const unsigned char> LoadDataResource(std::string_view name) {
   const auto found = Table().find(name);
-  if (found == Table().end()) {
-    throw EResNotFound(FormatText("Ressource %s nicht gefunden", name));
-  }
+  if (found == Table().end()) throw ResourceNotFound(name);
   return found->second;
 }
 

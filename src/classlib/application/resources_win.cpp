@@ -12,7 +12,7 @@ std::span<const unsigned char> LoadDataResource(std::string_view name) {
   HRSRC info = FindResourceA(module, key.c_str(), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
   HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) throw EResNotFound(FormatText("Ressource %s nicht gefunden", name));
+  if (!data) throw ResourceNotFound(name);
   // Resources of the exe stay mapped for the life of the process; nothing to free.
   return {static_cast<const unsigned char*>(data), SizeofResource(module, info)};
 }

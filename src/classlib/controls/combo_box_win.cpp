@@ -2,7 +2,8 @@
 
 #include "classlib/forms/form_win.h"
 #include "classlib/controls/stdctrls.h"
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
+#include "classlib/core/messages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "classlib/controls/controls.h"
 #include "classlib/forms/form.h"
 #include "classlib/forms/form_win.h"
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
 
 namespace {
 // Child window identifiers start above the dialog manager's IDOK and IDCANCEL, so that Enter

@@ -4,7 +4,8 @@
 #include "classlib/controls/extctrls.h"
 #include "classlib/application/resources.h"
 #include "classlib/controls/stdctrls.h"
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
+#include "classlib/core/messages.h"
 
 namespace {
 

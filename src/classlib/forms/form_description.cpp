@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "classlib/core/messages.h"
+
 namespace {
 
 constexpr std::string_view kMissingEnd = "'end' fehlt f\xFCr Objekt '%s'";
@@ -28,10 +30,7 @@ constexpr std::string_view kMissingSetEnd = "']' fehlt";
 constexpr std::string_view kDuplicateProperty = "Eigenschaft '%s' doppelt";
 constexpr std::string_view kDuplicateName = "Name '%s' doppelt";
 
-[[noreturn]] void Fail(int line, std::string_view what) {
-  throw EFormDescriptionError("Formularbeschreibung, Zeile " + std::to_string(line) + ": " +
-                              std::string(what));
-}
+using classlib::description::Fail;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -261,6 +260,11 @@ private:
 };
 
 }  // namespace
+
+void classlib::description::Fail(int line, std::string_view what) {
+  throw EFormDescriptionError("Formularbeschreibung, Zeile " + std::to_string(line) + ": " +
+                              std::string(what));
+}
 
 const PropertyDescription* ObjectDescription::Find(std::string_view propertyName) const {
   for (const auto& property : properties) {

@@ -28,13 +28,18 @@
 #include <string_view>
 #include <vector>
 
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
 
 // A description that cannot be read: "Formularbeschreibung, Zeile N: <what is wrong>".
 class EFormDescriptionError : public Exception {
 public:
   using Exception::Exception;
 };
+
+namespace classlib::description {
+// Raises EFormDescriptionError for line `line` (1-based) of the description.
+[[noreturn]] void Fail(int line, std::string_view what);
+}  // namespace classlib::description
 
 struct PropertyValue {
   enum class Kind { Integer, Text, Identifier, Set };

@@ -6,23 +6,17 @@
 #include <set>
 #include <string>
 
-#include "classlib/dialogs/dialogs.h"
-#include "classlib/controls/extctrls.h"
-#include "classlib/forms/form.h"
 #include "classlib/application/resources.h"
+#include "classlib/controls/extctrls.h"
 #include "classlib/controls/stdctrls.h"
+#include "classlib/core/code_page.h"
+#include "classlib/dialogs/dialogs.h"
+#include "classlib/forms/form.h"
 
 namespace {
 
-[[noreturn]] void Fail(int line, const std::string& what) {
-  throw EFormDescriptionError("Formularbeschreibung, Zeile " + std::to_string(line) + ": " + what);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
+using classlib::cp1252::EqualsIgnoringCase;
+using classlib::description::Fail;
 
 // --- Values --------------------------------------------------------------------------------
 

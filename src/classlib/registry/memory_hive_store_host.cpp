@@ -1,32 +1,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "classlib/core/code_page.h"
 #include "classlib/registry/memory_hive_store.h"
 
 namespace classlib::memory_hive {
-namespace {
 
-// Upper case of a CP1252 byte: ASCII letters, the accented letters 0xE0..0xFE (not the
-// division sign 0xF7), and the four letters whose capitals lie in 0x80..0x9F.
-unsigned char UpperCp1252(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
-  switch (c) {
-    case 0x9A: return 0x8A;  // s caron
-    case 0x9C: return 0x8C;  // oe
-    case 0x9E: return 0x8E;  // z caron
-    case 0xFF: return 0x9F;  // y diaeresis
-    default: return c;
-  }
-}
-
-}  // namespace
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return UpperCp1252(static_cast<unsigned char>(x)) == UpperCp1252(static_cast<unsigned char>(y));
-  });
-}
+bool SameName(std::string_view a, std::string_view b) { return cp1252::EqualsIgnoringCase(a, b); }
 
 std::shared_ptr<HiveKey> HiveKey::Subkey(std::string_view subkeyName) const {
   const auto found = std::find_if(subkeys.begin(), subkeys.end(),

@@ -4,7 +4,8 @@
 #include <unordered_set>
 #include <utility>
 
-#include "classlib/core/sysutils.h"
+#include "classlib/core/errors.h"
+#include "classlib/core/messages.h"
 
 namespace api = classlib::registry_api;
 namespace messages = classlib::messages;

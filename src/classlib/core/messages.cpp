@@ -1,4 +1,4 @@
-#include "classlib/core/sysutils.h"
+#include "classlib/core/messages.h"
 
 std::string FormatText(std::string_view pattern, std::string_view argument) {
   const auto at = pattern.find("%s");
