@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "classlib/forms/form.h"
-#include "classlib/forms/form_win.h"
+#include "classlib/controls/control_win.h"
+#include "classlib/forms/form_window_win.h"
 #include "classlib/controls/stdctrls.h"
 
 namespace {

@@ -3,13 +3,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "classlib/application/application.h"
-#include "classlib/forms/form.h"
-#include "classlib/forms/form_win.h"
-#include "classlib/core/handles_win.h"
+#include "classlib/application/application_win.h"
 #include "classlib/application/modal_win.h"
+#include "classlib/core/handles_win.h"
+#include "classlib/forms/form.h"
 
 namespace {
 
@@ -29,8 +30,24 @@ std::string ExecutablePath() {
 }  // namespace
 
 struct TApplication::Impl {
+  // A form's window, as the form registered it.
+  struct FormWindow {
+    const TForm* form;
+    HWND window;
+  };
+
   HICON icon = nullptr;  // a resource icon: shared, never destroyed
   classlib::win::UniqueWindow window;
+  classlib::win::MessageLoop loop;
+  std::vector<FormWindow> formWindows;
+
+  // The window of `form`; null when it has none registered.
+  HWND WindowOf(const TForm* form) const {
+    for (const FormWindow& each : formWindows) {
+      if (form && each.form == form) return each.window;
+    }
+    return nullptr;
+  }
 };
 
 TApplication::TApplication() : impl_(std::make_unique<Impl>()) {
@@ -73,21 +90,44 @@ HWND classlib::win::ApplicationWindow() {
 
 HICON classlib::win::ApplicationIcon() { return Application ? Application->Platform().icon : nullptr; }
 
+classlib::win::FormWindowRegistration::FormWindowRegistration(const TForm& form, HWND window,
+                                                              MessageFilter& filter)
+    : application_(Application), form_(form), filter_(filter) {
+  if (!application_) return;
+  application_->Platform().formWindows.push_back({&form_, window});
+  application_->Platform().loop.AddFilter(filter_);
+}
+
+classlib::win::FormWindowRegistration::~FormWindowRegistration() {
+  // An application object made after this registration is not the one that holds it.
+  if (!application_ || Application != application_) return;
+  std::erase_if(application_->Platform().formWindows,
+                [this](const TApplication::Impl::FormWindow& each) { return each.form == &form_; });
+  application_->Platform().loop.RemoveFilter(filter_);
+}
+
+void classlib::win::MinimizeTool() {
+  if (!Application) return;
+  if (HWND main = Application->Platform().WindowOf(Application->MainForm())) ShowWindow(main, SW_HIDE);
+  ShowWindow(ApplicationWindow(), SW_MINIMIZE);
+}
+
+namespace {
+
+// Restoring the taskbar entry shows the main form's window again and activates it.
+void RestoreTool() {
+  ShowWindow(classlib::win::ApplicationWindow(), SW_RESTORE);
+  if (HWND main = Application->Platform().WindowOf(Application->MainForm())) {
+    ShowWindow(main, SW_SHOW);
+    SetActiveWindow(main);
+  }
+}
+
+}  // namespace
+
 void TApplication::Run() {
   if (mainForm_) mainForm_->Show();
-  MSG message;
-  for (;;) {
-    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-    if (got == 0 || got == -1) break;  // the quit request, or no queue left to read
-    // Tab, Shift+Tab, Alt+letter and Enter go through the dialog manager of the active form.
-    HWND active = GetActiveWindow();
-    if (active && classlib::win::IsFormWindow(active) &&
-        classlib::win::TranslateFormMessage(active, message)) {
-      continue;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  impl_->loop.Run();
   terminated_ = true;
 }
 
@@ -100,21 +140,25 @@ int TApplication::ShowMessageBox(const std::string& text, const std::string& cap
 
 namespace {
 
+void CloseMainForm() {
+  if (Application && Application->MainForm()) {
+    Application->Guard([] { Application->MainForm()->Close(); });
+  }
+}
+
 LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SYSCOMMAND:
       // The taskbar entry's commands act on the tool as a whole.
       switch (wParam & 0xFFF0) {
         case SC_CLOSE:
-          if (Application && Application->MainForm()) {
-            Application->Guard([] { Application->MainForm()->Close(); });
-          }
+          CloseMainForm();
           return 0;
         case SC_MINIMIZE:
           classlib::win::MinimizeTool();
           return 0;
         case SC_RESTORE:
-          classlib::win::RestoreTool();
+          if (Application) RestoreTool();
           return 0;
         default:
           break;
@@ -124,14 +168,12 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
       // Activating the taskbar entry activates the main window.
       if (LOWORD(wParam) != WA_INACTIVE && Application && Application->MainForm() &&
           Application->MainForm()->Visible()) {
-        SetActiveWindow(classlib::win::FormWindow(*Application->MainForm()));
+        SetActiveWindow(Application->Platform().WindowOf(Application->MainForm()));
         return 0;
       }
       break;
     case WM_CLOSE:
-      if (Application && Application->MainForm()) {
-        Application->Guard([] { Application->MainForm()->Close(); });
-      }
+      CloseMainForm();
       return 0;
     default:
       break;

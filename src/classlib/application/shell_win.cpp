@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "classlib/forms/form_win.h"
 #include "classlib/application/shell.h"
 #include "classlib/core/system_library_win.h"
+#include "classlib/forms/form_window_win.h"
 
 void classlib::ShellOpen(const TForm& owner, const std::string& verb, const std::string& file,
                          int show) {

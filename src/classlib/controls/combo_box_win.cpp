@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "classlib/forms/form_win.h"
+#include "classlib/controls/control_win.h"
 #include "classlib/controls/stdctrls.h"
 #include "classlib/core/errors.h"
 #include "classlib/core/messages.h"
@@ -56,7 +56,8 @@ TComboBox::TComboBox(TForm& parent, ControlSettings settings)
   style |= ComboStyle() == Style::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
   // The window's height includes the opened list: DropDownCount items and its border.
   const int listHeight = ItemHeight() * DropDownCount() + 2;
-  Platform().Create(*this, "COMBOBOX", style, 0, Height() + listHeight);
+  Platform().Create(*this, std::make_unique<classlib::win::ControlMessages>(*this), "COMBOBOX", style, 0,
+                    Height() + listHeight);
   HWND window = classlib::win::ControlWindow(*this);
   // The closed box's height follows from the height of its selection field.
   SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Height() - 6);

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "classlib/controls/extctrls.h"
-#include "classlib/forms/form_win.h"
 #include "classlib/application/resources.h"
+#include "classlib/controls/control_win.h"
+#include "classlib/controls/extctrls.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ HBITMAP BitmapFromFile(std::span<const unsigned char> file) {
 
 TImage::TImage(TForm& parent, ControlSettings settings) : TControl(parent, std::move(settings)) {
   // Drawn at its own size from the top-left corner; the control keeps its own size.
-  Platform().Create(*this, "STATIC", SS_BITMAP);
+  Platform().Create(*this, std::make_unique<classlib::win::ControlMessages>(*this), "STATIC", SS_BITMAP);
   if (!Settings().pictureResource.empty()) {
     Platform().bitmap.reset(BitmapFromFile(classlib::LoadDataResource(Settings().pictureResource)));
     SendMessageA(classlib::win::ControlWindow(*this), STM_SETIMAGE, IMAGE_BITMAP,

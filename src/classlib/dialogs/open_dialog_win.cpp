@@ -1,11 +1,10 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "classlib/application/application.h"
-#include "classlib/forms/form_win.h"
+#include "classlib/application/application_win.h"
 #include "classlib/application/modal_win.h"
-#include "classlib/dialogs/open_dialog_seam.h"
 #include "classlib/core/system_library_win.h"
+#include "classlib/dialogs/open_dialog_seam.h"
 
 namespace classlib {
 namespace {

@@ -1,17 +1,24 @@
 // A form on Windows: an overlapped window owned by the application window. Its window procedure
-// turns the controls' notifications into their events (inside the application's guard), keeps
-// the focus across activations, colours the labels, and scrolls the controls when the window is
-// smaller than they need.
+// hands the controls the messages about their windows (inside the guard of the procedure),
+// keeps the focus across activations, and scrolls the controls when the window is smaller than
+// they need. Its message filter gives the loop's messages to the dialog manager while it is the
+// active window.
 
 #include <windows.h>
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <vector>
 
 #include "classlib/application/application.h"
+#include "classlib/application/application_win.h"
+#include "classlib/core/errors.h"
+#include "classlib/core/graphics_win.h"
+#include "classlib/core/messages.h"
+#include "classlib/core/window_text_win.h"
 #include "classlib/forms/form.h"
-#include "classlib/forms/form_win.h"
+#include "classlib/forms/form_window_win.h"
 
 namespace {
 
@@ -40,51 +47,51 @@ TForm* FormOf(HWND window) {
   return reinterpret_cast<TForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-TControl* ControlOf(const TForm& form, HWND child) {
-  if (!child) return nullptr;
-  for (TControl* control : form.Controls()) {
-    if (classlib::win::ControlWindow(*control) == child) return control;
-  }
-  return nullptr;
-}
-
+// A push button answers the dialog manager's question for its kind as such.
 bool IsPushButton(HWND window) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, "Button") != 0) return false;
-  const auto type = GetWindowLongPtrA(window, GWL_STYLE) & BS_TYPEMASK;
-  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-}
-
-bool IsEditWindow(HWND window) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  return lstrcmpiA(name, "Edit") == 0;
-}
-
-HCURSOR CursorFor(TCursor cursor) {
-  switch (cursor) {
-    case TCursor::crMultiDrag: {
-      // The class library's own cursor (classlib.rc); the pointing hand should it be missing.
-      static HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), "MULTIDRAG");
-      return own ? own : LoadCursorA(nullptr, MAKEINTRESOURCEA(32649) /* IDC_HAND */);
-    }
-    case TCursor::crHandPoint:
-      return LoadCursorA(nullptr, MAKEINTRESOURCEA(32649) /* IDC_HAND */);
-    case TCursor::crArrow:
-    case TCursor::crDefault:
-      break;
-  }
-  return LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
+  const auto code = SendMessageA(window, WM_GETDLGCODE, 0, 0);
+  return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
 }  // namespace
 
-struct TForm::Impl {
+struct TForm::Impl final : classlib::win::MessageFilter {
+  // A control's window as the form knows it: for the tab order and for message reflection.
+  struct Child {
+    const TControl* control;
+    HWND window;
+    classlib::win::ReflectedMessages* messages;
+  };
+
   classlib::win::UniqueWindow window;
   classlib::win::UniqueFont font;
+  // After the window: it is dropped before the window is destroyed.
+  std::optional<classlib::win::FormWindowRegistration> registration;
+  std::vector<Child> children;
   HWND savedFocus = nullptr;  // the control that had the focus when the form was deactivated
   POINT scroll{0, 0};         // how far the controls are scrolled
+
+  // Enter on a focused push button presses it; the dialog manager does the rest (Tab, Alt+key).
+  // Enter elsewhere and Esc reach the form as IDOK and IDCANCEL, which it ignores: the form has
+  // neither a default nor a cancel button. Only while the form is the active window.
+  bool PreTranslateMessage(MSG& message) override;
+
+  HWND WindowOf(const TControl& control) const {
+    for (const Child& child : children) {
+      if (child.control == &control) return child.window;
+    }
+    return nullptr;
+  }
+
+  // What the control whose window is `child` answers to the message; empty when the window is
+  // none of the form's controls, or the control leaves the message to the form.
+  std::optional<LRESULT> Reflect(HWND child, UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (!child) return std::nullopt;
+    for (const Child& each : children) {
+      if (each.window == child) return each.messages->OnReflectedMessage(message, wParam, lParam);
+    }
+    return std::nullopt;
+  }
 
   // The area the controls cover, from the client area's origin.
   SIZE Extent(const TForm& form) const {
@@ -100,6 +107,23 @@ struct TForm::Impl {
   void ScrollTo(int bar, int position);
   void OnScroll(int bar, WPARAM request);
 };
+
+bool TForm::Impl::PreTranslateMessage(MSG& message) {
+  HWND form = window.get();
+  if (!form || GetActiveWindow() != form) return false;
+  // Alt+F4 closes the form wherever the focus is; Wine's combo box swallows it otherwise.
+  if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 &&
+      (message.hwnd == form || IsChild(form, message.hwnd))) {
+    SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  }
+  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && IsChild(form, message.hwnd) &&
+      IsPushButton(message.hwnd)) {
+    SendMessageA(message.hwnd, BM_CLICK, 0, 0);
+    return true;
+  }
+  return IsDialogMessageA(form, &message) != FALSE;
+}
 
 void TForm::Impl::UpdateScrollBars(const TForm& form) {
   const SIZE extent = Extent(form);
@@ -171,14 +195,16 @@ TForm::TForm(TComponent& owner, std::string className)
       0, className_.c_str(), "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, settings_.bounds.left,
       settings_.bounds.top, settings_.bounds.width, settings_.bounds.height,
       classlib::win::ApplicationWindow(), nullptr, GetModuleHandleA(nullptr), this));
-  if (!impl_->window) throw EOutOfResources("Fenster kann nicht erzeugt werden");
+  if (!impl_->window) throw EOutOfResources(std::string(classlib::messages::kWindowNotCreated));
   impl_->font = classlib::win::CreateFontFrom(settings_.font);
+  impl_->registration.emplace(*this, impl_->window.get(), *impl_);
 }
 
 TForm::~TForm() {
   // Controls first: their windows are children of the form's window.
   DestroyComponents();
   controls_.clear();
+  impl_->registration.reset();
   impl_->window.reset();
 }
 
@@ -191,18 +217,7 @@ void TForm::ApplySettings(FormSettings settings) {
   impl_->font = classlib::win::CreateFontFrom(settings_.font);
 }
 
-std::string TForm::Caption() const {
-  HWND window = impl_->window.get();
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-TBounds TForm::BoundsRect() const {
-  RECT rect{};
-  GetWindowRect(impl_->window.get(), &rect);
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
+std::string TForm::Caption() const { return classlib::win::WindowText(impl_->window.get()); }
 
 bool TForm::Visible() const { return IsWindowVisible(impl_->window.get()) != FALSE; }
 
@@ -225,9 +240,8 @@ void TForm::ControlAdded(TControl& control) {
     if (each == &control || rank(*each) > rank(control)) continue;
     if (!predecessor || rank(*each) >= rank(*predecessor)) predecessor = each;
   }
-  SetWindowPos(classlib::win::ControlWindow(control),
-               predecessor ? classlib::win::ControlWindow(*predecessor) : HWND_TOP, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(impl_->WindowOf(control), predecessor ? impl_->WindowOf(*predecessor) : HWND_TOP, 0, 0,
+               0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   impl_->UpdateScrollBars(*this);
 }
 
@@ -235,42 +249,22 @@ HWND classlib::win::FormWindow(const TForm& form) { return form.Platform().windo
 
 HFONT classlib::win::FormFont(const TForm& form) { return form.Platform().font.get(); }
 
-bool classlib::win::IsFormWindow(HWND window) {
-  return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&FormWindowProc);
+void classlib::win::ChildWindow::Attach(const TForm& form, const TControl& control, HWND window,
+                                        ReflectedMessages& messages) {
+  Reset();
+  window_.reset(window);
+  if (!window) return;
+  form_ = &form;
+  form.Platform().children.push_back({&control, window, &messages});
 }
 
-void classlib::win::MinimizeTool() {
-  if (Application && Application->MainForm()) {
-    ShowWindow(FormWindow(*Application->MainForm()), SW_HIDE);
+void classlib::win::ChildWindow::Reset() {
+  if (form_) {
+    std::erase_if(form_->Platform().children,
+                  [this](const TForm::Impl::Child& child) { return child.window == window_.get(); });
+    form_ = nullptr;
   }
-  ShowWindow(ApplicationWindow(), SW_MINIMIZE);
-}
-
-void classlib::win::RestoreTool() {
-  ShowWindow(ApplicationWindow(), SW_RESTORE);
-  if (Application && Application->MainForm()) {
-    HWND main = FormWindow(*Application->MainForm());
-    ShowWindow(main, SW_SHOW);
-    SetActiveWindow(main);
-  }
-}
-
-// Enter on a focused push button presses it; the dialog manager does the rest (Tab, Alt+key).
-// Enter elsewhere and Esc reach the form as IDOK and IDCANCEL, which it ignores: the form has
-// neither a default nor a cancel button.
-bool classlib::win::TranslateFormMessage(HWND form, MSG& message) {
-  // Alt+F4 closes the form wherever the focus is; Wine's combo box swallows it otherwise.
-  if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 &&
-      (message.hwnd == form || IsChild(form, message.hwnd))) {
-    SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return true;
-  }
-  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && IsChild(form, message.hwnd) &&
-      IsPushButton(message.hwnd)) {
-    SendMessageA(message.hwnd, BM_CLICK, 0, 0);
-    return true;
-  }
-  return IsDialogMessageA(form, &message) != FALSE;
+  window_.reset();
 }
 
 namespace {
@@ -282,14 +276,30 @@ LRESULT HandleFormMessage(TForm& form, HWND window, UINT message, WPARAM wParam,
       Application->Guard([&form] { form.Close(); });
       return 0;
 
-    case WM_COMMAND: {
-      const auto code = HIWORD(wParam);
-      TControl* control = ControlOf(form, reinterpret_cast<HWND>(lParam));
-      if (control && (code == BN_CLICKED || code == STN_CLICKED) && control->Enabled()) {
-        Application->Guard([control] { control->Click(); });
-      }
+    // What Windows tells the form about a control's window goes to that control.
+    case WM_COMMAND:
+      (void)impl.Reflect(reinterpret_cast<HWND>(lParam), message, wParam, lParam);
       return 0;  // IDOK and IDCANCEL from the dialog manager end here too
-    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      if (const auto result = impl.Reflect(reinterpret_cast<HWND>(lParam), message, wParam, lParam)) {
+        return *result;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (const auto result = impl.Reflect(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem,
+                                           message, wParam, lParam)) {
+        return *result;
+      }
+      break;
+    case WM_SETCURSOR:
+      if (const auto result = impl.Reflect(reinterpret_cast<HWND>(wParam), message, wParam, lParam)) {
+        return *result;
+      }
+      break;
 
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -307,47 +317,11 @@ LRESULT HandleFormMessage(TForm& form, HWND window, UINT message, WPARAM wParam,
       break;
 
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_MINIMIZE && Application && Application->MainForm() == &form) {
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && Application->MainForm() == &form) {
         classlib::win::MinimizeTool();
         return 0;
       }
       break;
-
-    case WM_SETCURSOR: {
-      const TControl* control = ControlOf(form, reinterpret_cast<HWND>(wParam));
-      if (control && control->Cursor() != TCursor::crDefault && LOWORD(lParam) == HTCLIENT) {
-        SetCursor(CursorFor(control->Cursor()));
-        return TRUE;
-      }
-      break;
-    }
-
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      HWND child = reinterpret_cast<HWND>(lParam);
-      if (IsEditWindow(child)) {
-        // A read-only edit keeps the look of an edit.
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-      }
-      const TControl* control = ControlOf(form, child);
-      SetTextColor(dc, classlib::win::ColorRef(control ? control->Font().color : clWindowText));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item->CtlType == ODT_STATIC) {
-        // The sunken frame: shadow at the top and left, highlight at the bottom and right.
-        RECT rect = item->rcItem;
-        FillRect(item->hDC, &rect, GetSysColorBrush(COLOR_BTNFACE));
-        DrawEdge(item->hDC, &rect, BDR_SUNKENOUTER, BF_RECT);
-        return TRUE;
-      }
-      break;
-    }
 
     case WM_SIZE:
       impl.UpdateScrollBars(form);

@@ -1,0 +1,66 @@
+#pragma once
+// The Windows side that every control shares: its child window in its form, its own font, and
+// how it answers the messages its form hands it about its window. Only the controls' own files
+// (and tests of them) include this.
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "classlib/controls/controls.h"
+#include "classlib/core/handles_win.h"
+#include "classlib/forms/form_window_win.h"
+
+namespace classlib::win {
+
+// How a control answers the messages its form hands it. What every control answers alike is
+// here: the cursor the description gives it, and a static background (WM_CTLCOLORSTATIC) in the
+// face colour with text in the control's font colour. Each control overrides what is its own.
+class ControlMessages : public ReflectedMessages {
+public:
+  explicit ControlMessages(TControl& control) : control_(control) {}
+  virtual ~ControlMessages() = default;
+  ControlMessages(const ControlMessages&) = delete;
+  ControlMessages& operator=(const ControlMessages&) = delete;
+
+  std::optional<LRESULT> OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
+
+protected:
+  TControl& Control() const { return control_; }
+
+  // A notification of the control's window (WM_COMMAND): BN_CLICKED, STN_CLICKED and the like.
+  virtual void OnNotify(WORD code) { (void)code; }
+  // WM_CTLCOLOR*: sets the colours of `dc` and gives the background brush; empty for the
+  // form's default.
+  virtual std::optional<HBRUSH> OnColor(UINT message, HDC dc);
+  // WM_DRAWITEM for an owner-drawn control; false when it draws nothing.
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& item) {
+    (void)item;
+    return false;
+  }
+
+  // The click of a control that is enabled: its OnClick handler.
+  void ClickIfEnabled();
+
+private:
+  TControl& control_;
+};
+
+// The native child window of a control, made by the control's constructor.
+HWND ControlWindow(const TControl& control);
+
+}  // namespace classlib::win
+
+struct TControl::Impl {
+  // Declared first so that it outlives the window, which its form hands messages until then.
+  std::unique_ptr<classlib::win::ControlMessages> messages;
+  classlib::win::ChildWindow window;
+  classlib::win::UniqueFont ownFont;   // when the control does not use its parent's font
+  classlib::win::UniqueBitmap bitmap;  // the picture of an image
+
+  // Makes the child window of `control` in its parent form, at its place, with its font; the
+  // form hands `answers` the messages about it.
+  void Create(TControl& control, std::unique_ptr<classlib::win::ControlMessages> answers,
+              const char* windowClass, DWORD style, DWORD exStyle = 0, int windowHeight = -1);
+};
