@@ -152,6 +152,13 @@ TEST_F(FormReader, RefusesWhatItDoesNotKnowNamingItAndItsLine) {
        "Formularbeschreibung, Zeile 1: Klasse TOtherForm ist nicht TSmallForm"},
       {"missing component", Broken("  object Dialog: TOpenDialog\n    FileEditStyle = fsEdit\n  end\n", ""),
        "Formularbeschreibung, Zeile 1: Komponente Dialog fehlt"},
+      // What the controls cannot show, so that no property is read and then ignored.
+      {"transparent label", Broken("    Caption = 'Link'", "    Caption = 'Link'\n    Transparent = True"),
+       "Formularbeschreibung, Zeile 26: Ung\xFCltiger Wert True f\xFCr Transparent"},
+      {"file name field as a combo box", Broken("FileEditStyle = fsEdit", "FileEditStyle = fsComboBox"),
+       "Formularbeschreibung, Zeile 42: Ung\xFCltiger Wert fsComboBox f\xFCr FileEditStyle"},
+      {"click on a combo box", Broken("    TabOrder = 0", "    TabOrder = 0\n    OnClick = GoClick"),
+       "Formularbeschreibung, Zeile 40: Eigenschaft OnClick gibt es bei TComboBox nicht"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -163,6 +170,12 @@ TEST_F(FormReader, RefusesWhatItDoesNotKnowNamingItAndItsLine) {
       EXPECT_EQ(error.Message(), c.message);
     }
   }
+}
+
+// A label is opaque; saying so is read without effect on what it shows.
+TEST_F(FormReader, ReadsAnOpaqueLabel) {
+  Read(Broken("    Caption = 'Link'", "    Caption = 'Link'\n    Transparent = False"));
+  EXPECT_EQ(form->Link->Text(), "Link");
 }
 
 }  // namespace

@@ -12,4 +12,3 @@ TControl::~TControl() = default;
 std::string TControl::Text() const { return impl_->text; }
 void TControl::SetText(const std::string& text) { impl_->text = text; }
 bool TControl::Enabled() const { return impl_->enabled; }
-void TControl::SetEnabled(bool enabled) { impl_->enabled = enabled; }

@@ -31,9 +31,8 @@ struct ControlSettings {
   TFont font;  // used when parentFont is false
   TNotifyEvent onClick;
 
-  // Labels and images.
+  // Labels. (A label is always opaque: the reader refuses Transparent = True.)
   bool autoSize = true;
-  bool transparent = false;
   // Edits.
   bool readOnly = false;
   // Combo boxes.
@@ -67,11 +66,9 @@ public:
   std::string Text() const;
   void SetText(const std::string& text);
   bool Enabled() const;
-  void SetEnabled(bool enabled);
 
   // Runs the OnClick handler, if one is bound (a click, or the button's key).
   void Click();
-  bool HasOnClick() const { return static_cast<bool>(settings_.onClick); }
 
   struct Impl;  // the platform's side
   Impl& Platform() const { return *impl_; }

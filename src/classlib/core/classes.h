@@ -41,7 +41,6 @@ public:
   }
 
   int ComponentCount() const { return static_cast<int>(components_.size()); }
-  TComponent* Components(int index) const { return components_.at(static_cast<size_t>(index)).get(); }
   TComponent* FindComponent(const std::string& name) const;
 
   // Destroys the owned components now, last inserted first.

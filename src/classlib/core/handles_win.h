@@ -40,9 +40,6 @@ struct WindowTraits {
 struct GdiObjectTraits {
   static void Close(HGDIOBJ object) { DeleteObject(object); }
 };
-struct IconTraits {
-  static void Close(HICON icon) { DestroyIcon(icon); }
-};
 struct FindTraits {
   static void Close(HANDLE find) { FindClose(find); }
 };
@@ -53,7 +50,6 @@ struct FileTraits {
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
-using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
 
 // File and find handles: the INVALID_HANDLE_VALUE that CreateFile and FindFirstFile return on
 // failure is stored as null, so that `if (handle)` means the same for every wrapper.

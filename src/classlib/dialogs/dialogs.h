@@ -8,7 +8,8 @@
 
 class TOpenDialog : public TComponent {
 public:
-  enum class EditStyle { fsEdit, fsComboBox };
+  // The file name field of the dialog: an edit.
+  enum class EditStyle { fsEdit };
 
   TOpenDialog();
   ~TOpenDialog() override;
@@ -17,10 +18,7 @@ public:
   void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
   const std::string& InitialDir() const { return initialDir_; }
   void SetInitialDir(std::string folder) { initialDir_ = std::move(folder); }
-  EditStyle FileEditStyle() const { return editStyle_; }
-  void SetFileEditStyle(EditStyle style) { editStyle_ = style; }
-  // Whether the read-only box was ticked at the last confirmation; it comes up ticked then.
-  bool ReadOnlyChecked() const { return readOnly_; }
+  EditStyle FileEditStyle() const { return EditStyle::fsEdit; }
 
   // Runs the dialog. True when the user confirmed a file: FileName is then its full path and
   // the current directory is the folder that holds it. False on cancel or failure, and then
@@ -30,6 +28,6 @@ public:
 private:
   std::string fileName_;
   std::string initialDir_;
-  EditStyle editStyle_ = EditStyle::fsEdit;
+  // Whether the read-only box was ticked at the last confirmation; it comes up ticked then.
   bool readOnly_ = false;
 };

@@ -15,6 +15,8 @@ struct FormSettings {
   std::string caption;
   TBounds bounds{0, 0, 320, 240};  // outer size, frame and title bar included
   TFont font;
+  // The screen density the description's sizes were made for (its design density), and the
+  // height of its font's text at that density. The form shows the sizes as they are written.
   int pixelsPerInch = 96;
   int textHeight = 13;
   TNotifyEvent onShow;
@@ -33,8 +35,6 @@ public:
   const FormSettings& Settings() const { return settings_; }
   const TFont& Font() const { return settings_.font; }
   std::string Caption() const;
-  // The outer rectangle on the screen as the platform reports it.
-  TBounds BoundsRect() const;
 
   // Takes ownership of a control made with this form as its parent.
   template <class Control>

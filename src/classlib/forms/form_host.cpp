@@ -18,7 +18,6 @@ TForm::~TForm() {
 
 void TForm::ApplySettings(FormSettings settings) { settings_ = std::move(settings); }
 std::string TForm::Caption() const { return settings_.caption; }
-TBounds TForm::BoundsRect() const { return settings_.bounds; }
 bool TForm::Visible() const { return impl_->visible; }
 void TForm::ShowNative() { impl_->visible = true; }
 void TForm::HideNative() { impl_->visible = false; }

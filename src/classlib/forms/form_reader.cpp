@@ -118,12 +118,13 @@ enum class Accepts : unsigned {
   kTabOrder = 8,       // TabOrder
   kFont = 16,          // ParentFont, Font.*
   kCursor = 32,        // Cursor
-  kClick = 64,         // OnClick
-  kAutoSize = 128,     // AutoSize, Transparent
-  kReadOnly = 256,     // ReadOnly
-  kComboStyle = 512,   // Style (csDropDown...), ItemHeight, DropDownCount
-  kPicture = 1024,     // Picture
-  kBevel = 2048,       // Shape, Style (bsLowered...)
+  kClick = 64,         // OnClick: the controls whose windows report clicks
+  kAutoSize = 128,     // AutoSize
+  kOpaque = 256,       // Transparent, which must be False: what the control draws is opaque
+  kReadOnly = 512,     // ReadOnly
+  kComboStyle = 1024,  // Style (csDropDown...), ItemHeight, DropDownCount
+  kPicture = 2048,     // Picture
+  kBevel = 4096,       // Shape, Style (bsLowered...)
 };
 constexpr unsigned operator|(Accepts a, Accepts b) { return static_cast<unsigned>(a) | static_cast<unsigned>(b); }
 constexpr unsigned operator|(unsigned a, Accepts b) { return a | static_cast<unsigned>(b); }
@@ -161,9 +162,11 @@ bool ReadControlProperty(const PropertyDescription& property, unsigned accepts, 
   }
   if (Has(accepts, Accepts::kCursor) && name == "Cursor") return settings.cursor = IdentifierOf(property, kCursors), true;
   if (Has(accepts, Accepts::kClick) && name == "OnClick") return settings.onClick = HandlerOf(property, published), true;
-  if (Has(accepts, Accepts::kAutoSize)) {
-    if (name == "AutoSize") return settings.autoSize = BooleanOf(property), true;
-    if (name == "Transparent") return settings.transparent = BooleanOf(property), true;
+  if (Has(accepts, Accepts::kAutoSize) && name == "AutoSize") return settings.autoSize = BooleanOf(property), true;
+  if (Has(accepts, Accepts::kOpaque) && name == "Transparent") {
+    static constexpr Named<bool> kOpaqueOnly[] = {{"False", false}};
+    (void)IdentifierOf(property, kOpaqueOnly);
+    return true;
   }
   if (Has(accepts, Accepts::kReadOnly) && name == "ReadOnly") return settings.readOnly = BooleanOf(property), true;
   if (Has(accepts, Accepts::kComboStyle)) {
@@ -189,11 +192,11 @@ ControlSettings ReadControlSettings(const ObjectDescription& object, unsigned ac
 }
 
 std::unique_ptr<TComponent> MakeOpenDialog(const ObjectDescription& object) {
-  static constexpr Named<TOpenDialog::EditStyle> kEditStyles[] = {
-      {"fsEdit", TOpenDialog::EditStyle::fsEdit}, {"fsComboBox", TOpenDialog::EditStyle::fsComboBox}};
+  // The dialog's file name field is an edit; a description may say so, and nothing else.
+  static constexpr Named<TOpenDialog::EditStyle> kEditStyles[] = {{"fsEdit", TOpenDialog::EditStyle::fsEdit}};
   auto dialog = std::make_unique<TOpenDialog>();
   for (const PropertyDescription& property : object.properties) {
-    if (property.name == "FileEditStyle") dialog->SetFileEditStyle(IdentifierOf(property, kEditStyles));
+    if (property.name == "FileEditStyle") (void)IdentifierOf(property, kEditStyles);
     else if (property.name == "InitialDir") dialog->SetInitialDir(TextOf(property));
     else if (property.name == "FileName") dialog->SetFileName(TextOf(property));
     else UnknownProperty(property, object.className);
@@ -214,12 +217,14 @@ struct RegisteredClass {
   TComponent* (*make)(TForm&, const ObjectDescription&, const PublishedTable&);
 };
 
-constexpr unsigned kControl = Accepts::kPlace | Accepts::kFont | Accepts::kCursor | Accepts::kClick;
+constexpr unsigned kControl = Accepts::kPlace | Accepts::kFont | Accepts::kCursor;
 
 const RegisteredClass kClasses[] = {
     {"TLabel",
      [](TForm& form, const ObjectDescription& object, const PublishedTable& published) {
-       return AddControl<TLabel>(form, object, kControl | Accepts::kCaption | Accepts::kAutoSize, published);
+       return AddControl<TLabel>(
+           form, object, kControl | Accepts::kCaption | Accepts::kClick | Accepts::kAutoSize | Accepts::kOpaque,
+           published);
      }},
     {"TEdit",
      [](TForm& form, const ObjectDescription& object, const PublishedTable& published) {
@@ -228,7 +233,8 @@ const RegisteredClass kClasses[] = {
      }},
     {"TButton",
      [](TForm& form, const ObjectDescription& object, const PublishedTable& published) {
-       return AddControl<TButton>(form, object, kControl | Accepts::kCaption | Accepts::kTabOrder, published);
+       return AddControl<TButton>(form, object, kControl | Accepts::kCaption | Accepts::kTabOrder | Accepts::kClick,
+                                  published);
      }},
     {"TComboBox",
      [](TForm& form, const ObjectDescription& object, const PublishedTable& published) {
@@ -237,7 +243,7 @@ const RegisteredClass kClasses[] = {
      }},
     {"TImage",
      [](TForm& form, const ObjectDescription& object, const PublishedTable& published) {
-       return AddControl<TImage>(form, object, kControl | Accepts::kPicture | Accepts::kAutoSize, published);
+       return AddControl<TImage>(form, object, kControl | Accepts::kPicture | Accepts::kOpaque, published);
      }},
     {"TBevel",
      [](TForm& form, const ObjectDescription& object, const PublishedTable& published) {
@@ -309,10 +315,4 @@ void ReadFormResource(TForm& form, std::string_view resourceName, const Publishe
   const auto bytes = classlib::LoadDataResource(resourceName);
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   ReadForm(form, ParseFormDescription(text), published);
-}
-
-std::vector<std::string> RegisteredClasses() {
-  std::vector<std::string> names;
-  for (const RegisteredClass& entry : kClasses) names.emplace_back(entry.name);
-  return names;
 }

@@ -50,6 +50,3 @@ void ReadForm(TForm& form, const ObjectDescription& description, const Published
 
 // Reads the description that the executable carries as the data resource `resourceName`.
 void ReadFormResource(TForm& form, std::string_view resourceName, const PublishedTable& published);
-
-// The classes the registry can make, for the description's `object Name: TClass` lines.
-std::vector<std::string> RegisteredClasses();

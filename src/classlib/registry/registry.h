@@ -42,7 +42,6 @@ public:
 
   bool HasCurrentKey() const { return static_cast<bool>(current_); }
   const std::string& CurrentPath() const { return currentPath_; }
-  bool LazyWrite() const { return true; }
 
 private:
   classlib::registry_api::Key root_ = classlib::registry_api::kCurrentUser;
