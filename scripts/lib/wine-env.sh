@@ -49,6 +49,19 @@ wine_prefix_create() {  # wine_prefix_create <prefix>: a fresh prefix with Wine'
   )
 }
 
+# The prefix's wineserver and Wine's services, started once for the session and kept running
+# until it stops. Started by the first program of a test instead, they would inherit that test's
+# output pipe, and CTest would wait for the pipe to close for as long as the server runs.
+wine_server_start() {  # wine_server_start <session dir>: after xvfb_start and the prefix
+  (
+    wine_env "$1/prefix"
+    DISPLAY=$(cat "$1/display")
+    export DISPLAY
+    wineserver --persistent
+    wine cmd.exe /c exit
+  ) >>"$1/wineserver.log" 2>&1 </dev/null
+}
+
 wine_session_stop() {  # wine_session_stop <session dir>
   local session=$1
   if [ -d "$session/prefix" ]; then
