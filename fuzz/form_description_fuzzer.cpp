@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "classlib/application/application.h"
-#include "classlib/dialogs/dialogs.h"
 #include "classlib/controls/extctrls.h"
+#include "classlib/controls/stdctrls.h"
+#include "classlib/dialogs/dialogs.h"
 #include "classlib/forms/form.h"
 #include "classlib/forms/form_description.h"
 #include "classlib/forms/form_reader.h"
-#include "classlib/controls/stdctrls.h"
 
 namespace {
 

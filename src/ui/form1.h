@@ -3,11 +3,11 @@
 // carried as the resource "TFORM1"); this class holds the fields the description fills and the
 // handlers it binds.
 
-#include "classlib/dialogs/dialogs.h"
 #include "classlib/controls/extctrls.h"
+#include "classlib/controls/stdctrls.h"
+#include "classlib/dialogs/dialogs.h"
 #include "classlib/forms/form.h"
 #include "classlib/forms/form_reader.h"
-#include "classlib/controls/stdctrls.h"
 
 class TForm1 : public TForm {
 public:

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "classlib/registry/registry.h"
-#include "classlib/core/strings.h"
 #include "classlib/core/errors.h"
+#include "classlib/core/strings.h"
+#include "classlib/registry/registry.h"
 #include "contract/registry_fixture.h"
 
 namespace {

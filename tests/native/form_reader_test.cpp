@@ -7,11 +7,11 @@
 #include <string>
 
 #include "classlib/application/application.h"
-#include "classlib/dialogs/dialogs.h"
 #include "classlib/controls/extctrls.h"
+#include "classlib/controls/stdctrls.h"
+#include "classlib/dialogs/dialogs.h"
 #include "classlib/forms/form.h"
 #include "classlib/forms/form_reader.h"
-#include "classlib/controls/stdctrls.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <string>
 
-#include "classlib/forms/form_description.h"
 #include "classlib/application/resources.h"
+#include "classlib/forms/form_description.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "classlib/registry/memory_hive.h"
-#include "classlib/registry/registry.h"
-#include "classlib/core/strings.h"
 #include "classlib/core/errors.h"
 #include "classlib/core/messages.h"
+#include "classlib/core/strings.h"
+#include "classlib/registry/memory_hive.h"
+#include "classlib/registry/registry.h"
 
 namespace {
 

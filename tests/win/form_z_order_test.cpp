@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "classlib/forms/form.h"
 #include "classlib/controls/control_win.h"
-#include "classlib/forms/form_window_win.h"
 #include "classlib/controls/stdctrls.h"
+#include "classlib/forms/form.h"
+#include "classlib/forms/form_window_win.h"
 
 namespace {
 

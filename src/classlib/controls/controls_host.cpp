@@ -1,8 +1,8 @@
 // Host side of the concrete controls: they hold their state in TControl::Impl.
 
 #include "classlib/controls/control_host.h"
-#include "classlib/controls/extctrls.h"
 #include "classlib/application/resources.h"
+#include "classlib/controls/extctrls.h"
 #include "classlib/controls/stdctrls.h"
 #include "classlib/core/errors.h"
 #include "classlib/core/messages.h"

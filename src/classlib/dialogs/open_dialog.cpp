@@ -1,8 +1,8 @@
 #include <cstddef>
 
 #include "classlib/dialogs/dialogs.h"
-#include "classlib/files/files.h"
 #include "classlib/dialogs/open_dialog_seam.h"
+#include "classlib/files/files.h"
 
 TOpenDialog::TOpenDialog() = default;
 TOpenDialog::~TOpenDialog() = default;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "classlib/core/classes.h"
 #include "classlib/controls/controls.h"
+#include "classlib/core/classes.h"
 #include "classlib/core/graphics.h"
 
 // What the window description sets on the form itself.

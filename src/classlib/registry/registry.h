@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "classlib/core/strings.h"
 #include "classlib/registry/registry_api.h"
 #include "classlib/registry/registry_key.h"
-#include "classlib/core/strings.h"
 
 class TRegistry {
 public:
