@@ -74,7 +74,8 @@ namespace classlib::win {
 std::optional<LRESULT> ControlMessages::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      OnNotify(HIWORD(wParam));
+      // A notification of the control's window.
+      if (clickCode_ && HIWORD(wParam) == *clickCode_ && control_.Enabled()) control_.Click();
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -104,10 +105,6 @@ std::optional<HBRUSH> ControlMessages::OnColor(UINT message, HDC dc) {
   SetTextColor(dc, ColorRef(control_.Font().color));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   return GetSysColorBrush(COLOR_BTNFACE);
-}
-
-void ControlMessages::ClickIfEnabled() {
-  if (control_.Enabled()) control_.Click();
 }
 
 }  // namespace classlib::win

@@ -15,11 +15,14 @@
 namespace classlib::win {
 
 // How a control answers the messages its form hands it. What every control answers alike is
-// here: the cursor the description gives it, and a static background (WM_CTLCOLORSTATIC) in the
-// face colour with text in the control's font colour. Each control overrides what is its own.
+// here: the cursor the description gives it, its click when its window reports one with the
+// notification `clickCode` (BN_CLICKED, STN_CLICKED) while it is enabled, and a static
+// background (WM_CTLCOLORSTATIC) in the face colour with text in the control's font colour.
+// A control overrides what is its own.
 class ControlMessages : public ReflectedMessages {
 public:
-  explicit ControlMessages(TControl& control) : control_(control) {}
+  explicit ControlMessages(TControl& control, std::optional<WORD> clickCode = std::nullopt)
+      : control_(control), clickCode_(clickCode) {}
   virtual ~ControlMessages() = default;
   ControlMessages(const ControlMessages&) = delete;
   ControlMessages& operator=(const ControlMessages&) = delete;
@@ -27,10 +30,6 @@ public:
   std::optional<LRESULT> OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
 
 protected:
-  TControl& Control() const { return control_; }
-
-  // A notification of the control's window (WM_COMMAND): BN_CLICKED, STN_CLICKED and the like.
-  virtual void OnNotify(WORD code) { (void)code; }
   // WM_CTLCOLOR*: sets the colours of `dc` and gives the background brush; empty for the
   // form's default.
   virtual std::optional<HBRUSH> OnColor(UINT message, HDC dc);
@@ -40,11 +39,9 @@ protected:
     return false;
   }
 
-  // The click of a control that is enabled: its OnClick handler.
-  void ClickIfEnabled();
-
 private:
   TControl& control_;
+  std::optional<WORD> clickCode_;
 };
 
 // The native child window of a control, made by the control's constructor.

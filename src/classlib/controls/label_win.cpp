@@ -22,22 +22,13 @@ SIZE MeasureText(HWND window, HFONT font, const std::string& text) {
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// A label is opaque: its text in its font's colour on the face colour (the common answer).
-class LabelMessages final : public classlib::win::ControlMessages {
-public:
-  using ControlMessages::ControlMessages;
-
-private:
-  void OnNotify(WORD code) override {
-    if (code == STN_CLICKED) ClickIfEnabled();
-  }
-};
-
 }  // namespace
 
 TLabel::TLabel(TForm& parent, ControlSettings settings) : TControl(parent, std::move(settings)) {
   // SS_NOTIFY: a label reports clicks (the homepage link) and asks for its cursor.
-  Platform().Create(*this, std::make_unique<LabelMessages>(*this), "STATIC", SS_LEFT | SS_NOTIFY);
+  // A label is opaque: its text in its font's colour on the face colour, as every control's.
+  Platform().Create(*this, std::make_unique<classlib::win::ControlMessages>(*this, STN_CLICKED), "STATIC",
+                    SS_LEFT | SS_NOTIFY);
   if (Settings().autoSize) {
     HWND window = classlib::win::ControlWindow(*this);
     HFONT font = Platform().ownFont ? Platform().ownFont.get() : classlib::win::FormFont(parent);
