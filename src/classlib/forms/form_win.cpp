@@ -47,7 +47,8 @@ TForm* FormOf(HWND window) {
   return reinterpret_cast<TForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-// A push button answers the dialog manager's question for its kind as such.
+// Whether a window is a push button, by its answer to the dialog manager's question
+// (WM_GETDLGCODE) rather than by the name of its class.
 bool IsPushButton(HWND window) {
   const auto code = SendMessageA(window, WM_GETDLGCODE, 0, 0);
   return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
