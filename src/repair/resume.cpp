@@ -1,5 +1,6 @@
 #include "repair/resume.h"
 
+#include <optional>
 #include <variant>
 
 #include "classlib/application.h"
@@ -21,41 +22,92 @@ void ShowError(const std::string& text) {
   (void)Application->ShowMessageBox(text, kErrorCaption, mb::kOk | mb::kIconStop);
 }
 
-// A reason to stop before the user is even asked.
+// A reason to stop: nothing has been changed.
 struct Refusal {
   std::string text;
 };
 
-// The checks before asking: a refusal, or the offset the old file would give as it is now.
-std::variant<Refusal, ResumeOffset> CheckBeforeAsking(const std::string& oldFile,
-                                                      const std::string& newFile) {
-  if (const auto why = WhyNotAPlainFileName(newFile)) return Refusal{UnusableEntryText(newFile, *why)};
-  // A short name of another download's file would have that file deleted.
-  if (const auto listed = files::OtherNameOf(newFile)) return Refusal{AnotherNameText(newFile, *listed)};
+// What the checks before asking found: the old file as the user chose it, and the offset it
+// gives as it is now.
+struct Checked {
+  files::FileIdentity oldFile;
+  ResumeOffset offset;
+};
 
-  // The delete comes before the copy, so an old file the copy could not read would cost the
-  // new file for nothing.
-  const auto old = files::SizeOfReadableFile(oldFile);
-  if (!old.size) return Refusal{UnreadableOldFileText(oldFile, old.error.reason)};
-  const auto offset = ResumeOffsetFor(*old.size);
-  if (!offset) return Refusal{OldFileTooLargeText(oldFile, *old.size)};
-
-  // Compared as files, not as path texts: case, 8.3 names and links give other texts for the
-  // same file, whose delete would destroy the data to be resumed.
-  const auto newIdentity = files::IdentityOf(newFile);
-  if (newIdentity && files::IdentityOf(oldFile) == newIdentity)
-    return Refusal{SameFileText(oldFile, newFile)};
-  return *offset;
+// The refusal for an old file that cannot be held for the copy; `whileAsked` when it could be
+// held before the user was asked.
+Refusal CannotHold(const std::string& oldFile, const files::HoldOutcome& hold, bool whileAsked) {
+  switch (hold.failure) {
+    case files::HoldFailure::kInUse: return Refusal{OldFileInUseText(oldFile)};
+    case files::HoldFailure::kMissing:
+      if (whileAsked) return Refusal{OldFileGoneText(oldFile)};
+      break;
+    case files::HoldFailure::kNotAFile:
+      if (whileAsked) return Refusal{OldFileReplacedText(oldFile, "a folder")};
+      break;
+    default: break;
+  }
+  return Refusal{UnreadableOldFileText(oldFile, hold.error.reason)};
 }
 
-// The changes, once the user agreed.
-void ReplaceAndSetOffset(const std::string& oldFile, const std::string& newFile) {
-  // Ignored: a new file that does not exist yet has nothing to delete, and where the delete
-  // failed, the copy still replaces the file or fails and says why.
-  (void)files::RemoveFile(newFile);
-  if (const auto error = files::CopyFileOver(oldFile, newFile)) {
-    ShowError(CopyFailedText(oldFile, newFile, error->reason));
-    return;
+// The entry's name must find one plain file of its own, if any, and never the old file: the
+// delete would otherwise hit another download's file or the data to be resumed.
+std::optional<Refusal> CheckNewFile(const std::string& newFile, const files::FileIdentity& oldFile,
+                                    const std::string& oldName) {
+  // A short name of another download's file would have that file deleted.
+  if (const auto listed = files::OtherNameOf(newFile)) return Refusal{AnotherNameText(newFile, *listed)};
+  // Compared as files, not as path texts: case, 8.3 names and links give other texts for the
+  // same file.
+  if (files::IdentityOf(newFile) == oldFile) return Refusal{SameFileText(oldName, newFile)};
+  return std::nullopt;
+}
+
+// The checks before asking, which spare the user a question that cannot succeed.
+std::variant<Refusal, Checked> CheckBeforeAsking(const std::string& oldFile, const std::string& newFile) {
+  if (const auto why = WhyNotAPlainFileName(newFile)) return Refusal{UnusableEntryText(newFile, *why)};
+  // Held for a moment, just as the copy will hold it: a file that cannot be held now would
+  // cost the new file for nothing after the delete.
+  const auto hold = files::HoldForCopy(oldFile);
+  if (!hold.file) return CannotHold(oldFile, hold, false);
+  const auto offset = ResumeOffsetFor(hold.file.Size());
+  if (!offset) return Refusal{OldFileTooLargeText(oldFile, hold.file.Size())};
+  if (auto refusal = CheckNewFile(newFile, hold.file.Identity(), oldFile)) return *refusal;
+  return Checked{hold.file.Identity(), *offset};
+}
+
+// The changes, once the user agreed. The question may have stood open for long, and the client
+// renames, finishes and removes files meanwhile: everything that makes the delete safe is
+// checked again with the old file held, so that it cannot change from here to the end of the
+// copy. A check that no longer holds refuses before anything is changed.
+void ReplaceAndSetOffset(const std::string& oldFile, const std::string& newFile,
+                         const files::FileIdentity& chosen) {
+  {
+    const auto hold = files::HoldForCopy(oldFile);
+    if (!hold.file) {
+      ShowError(CannotHold(oldFile, hold, true).text);
+      return;
+    }
+    if (hold.file.Identity() != chosen) {
+      ShowError(OldFileReplacedText(oldFile, "another file"));
+      return;
+    }
+    if (!ResumeOffsetFor(hold.file.Size())) {
+      ShowError(OldFileTooLargeText(oldFile, hold.file.Size()));
+      return;
+    }
+    if (const auto refusal = CheckNewFile(newFile, hold.file.Identity(), oldFile)) {
+      ShowError(refusal->text);
+      return;
+    }
+
+    // Ignored: a new file that does not exist yet has nothing to delete, and where the delete
+    // failed, the copy still replaces the file or fails and says why. The held old file cannot
+    // be deleted under any name.
+    (void)files::RemoveFile(newFile);
+    if (const auto error = files::CopyFileOver(oldFile, newFile)) {
+      ShowError(CopyFailedText(oldFile, newFile, error->reason));
+      return;
+    }
   }
 
   TRegistry registry;
@@ -67,7 +119,7 @@ void ReplaceAndSetOffset(const std::string& oldFile, const std::string& newFile)
     (void)Application->ShowMessageBox(kInvalidFileHandle, kErrorCaption, mb::kOk);
     return;
   }
-  // Checked again: the file may have changed since the user was asked.
+  // Checked again: the file may have changed since the copy.
   const auto offset = ResumeOffsetFor(*size);
   if (!offset) {
     ShowError(NewFileTooLargeText(newFile, *size));
@@ -88,11 +140,11 @@ void ResumeOnNewConnection(const std::string& oldFile, const TComboBox& entries)
     ShowError(refusal->text);
     return;
   }
-  const bool fromStart = std::get<ResumeOffset>(checked).fromStart;
-  const int answer = Application->ShowMessageBox(ConfirmationText(newFile, oldFile, fromStart), kInfoCaption,
-                                                 mb::kOkCancel | mb::kIconInformation);
+  const auto& found = std::get<Checked>(checked);
+  const int answer = Application->ShowMessageBox(ConfirmationText(newFile, oldFile, found.offset.fromStart),
+                                                 kInfoCaption, mb::kOkCancel | mb::kIconInformation);
   if (answer != mb::kIdOk) return;
-  ReplaceAndSetOffset(oldFile, newFile);
+  ReplaceAndSetOffset(oldFile, newFile, found.oldFile);
 }
 
 }  // namespace repair

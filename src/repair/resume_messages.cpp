@@ -58,6 +58,23 @@ std::string SameFileText(const std::string& oldFile, const std::string& newFile)
          " itself, so replacing the new file would destroy the data to be resumed." + kNothingChanged;
 }
 
+std::string OldFileInUseText(const std::string& oldFile) {
+  return "The old file " + Quoted(oldFile) +
+         " is open in another program, which may be writing it, so it cannot be copied whole. Close that "
+         "program or wait until it is done." +
+         kNothingChanged;
+}
+
+std::string OldFileGoneText(const std::string& oldFile) {
+  return "The old file " + Quoted(oldFile) + " was moved, renamed or deleted while you were asked." +
+         kNothingChanged;
+}
+
+std::string OldFileReplacedText(const std::string& oldFile, const std::string& replacement) {
+  return "The old file " + Quoted(oldFile) + " was replaced by " + replacement + " while you were asked." +
+         kNothingChanged;
+}
+
 std::string CopyFailedText(const std::string& oldFile, const std::string& newFile,
                            const std::string& systemReason) {
   return "The old file " + Quoted(oldFile) + " could not be copied to the new file " + Quoted(newFile) +

@@ -22,6 +22,14 @@ std::string AnotherNameText(const std::string& entryName, const std::string& lis
 std::string UnreadableOldFileText(const std::string& oldFile, const std::string& systemReason);
 std::string OldFileTooLargeText(const std::string& oldFile, std::uint64_t size);
 std::string SameFileText(const std::string& oldFile, const std::string& newFile);
+// Another program has the old file open and may be writing it, so no copy of it can be whole.
+std::string OldFileInUseText(const std::string& oldFile);
+
+// Refusals after the confirmation, when the old file changed while the question was open:
+// nothing has been changed either.
+std::string OldFileGoneText(const std::string& oldFile);
+// `replacement` says what now bears the old file's name: "another file", "a folder".
+std::string OldFileReplacedText(const std::string& oldFile, const std::string& replacement);
 
 // Stops after the confirmation: the files may have changed, but the offset was not written.
 std::string CopyFailedText(const std::string& oldFile, const std::string& newFile,

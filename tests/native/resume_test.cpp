@@ -193,19 +193,6 @@ TEST_P(ResumeNotConfirmed, ChangesNothing) {
 // Cancel (also Esc and the close box), a box that could not be shown, and any other answer.
 INSTANTIATE_TEST_SUITE_P(Answers, ResumeNotConfirmed, ::testing::Values(mb::kIdCancel, 0, 7));
 
-TEST_F(ResumeOperation, ACopyThatFailsAfterTheDeleteWorkedIsReportedAndWritesNoOffset) {
-  Prepare("song.mp3", 20000);
-  SetOffset("song.mp3", "123");
-
-  // The old file goes away while the confirmation is open.
-  Resume(mb::kIdOk, [&] { fs::remove(oldFile_); });
-
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
-                                  ErrorBox(CopyFailed(oldFile_, "song.mp3", ENOENT))}));
-  EXPECT_FALSE(fs::exists(Downloads() / "song.mp3"));
-  EXPECT_EQ(OffsetOf("song.mp3"), "123");
-}
-
 TEST_F(ResumeOperation, AReadOnlyNewFileSurvivesAndTheFailedCopyIsReported) {
   Prepare("song.mp3", 20000);
   SetOffset("song.mp3", "123");
