@@ -3,6 +3,7 @@
 // files_win.cpp uses the Win32 A functions; files_host.cpp uses POSIX and std::filesystem, so
 // the tool's file steps run in native tests on real files in a scratch folder.
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <optional>
@@ -40,6 +41,11 @@ std::optional<std::uint64_t> FindFileSize(const std::string& path);
 // "HOLIDA~1.AVI" can stand for "holiday video.avi". Empty when no file is found, or the file
 // bears the very name (always on the host, which has no second names).
 std::optional<std::string> OtherNameOf(const std::string& path);
+
+// The first `count` bytes of the file `path` names, fewer when it is shorter. It is opened for
+// reading while others may go on reading, writing and deleting it. Empty when it cannot be
+// opened or read: missing, a folder, held by another program without leave to read.
+std::optional<std::string> ReadStart(const std::string& path, std::size_t count);
 
 // What makes a file the same file whatever path names it: the volume and the file's index
 // (device and inode on the host). Empty when the file cannot be opened.

@@ -159,6 +159,23 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
   return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
+std::optional<std::string> ReadStart(const std::string& path, std::size_t count) {
+  UniqueFd file(-1);
+  struct stat info {};
+  if (OpenForReading(path, file, info)) return std::nullopt;
+  std::string bytes(count, '\0');
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t got = ::read(file.get(), bytes.data() + done, count - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
 void HeldFile::Release() {
   if (handle_ == kNoHandle) return;
   const int fd = static_cast<int>(handle_);

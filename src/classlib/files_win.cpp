@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "classlib/files.h"
@@ -115,6 +116,23 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
   if (!GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
   return FileIdentity{info.dwVolumeSerialNumber,
                       (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+std::optional<std::string> ReadStart(const std::string& path, std::size_t count) {
+  win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  std::string bytes(count, '\0');
+  std::size_t done = 0;
+  while (done < count) {
+    DWORD got = 0;
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - done, 1 << 20));
+    if (!ReadFile(file.get(), bytes.data() + done, want, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  return bytes;
 }
 
 void HeldFile::Release() {

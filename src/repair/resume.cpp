@@ -8,6 +8,7 @@
 #include "classlib/registry.h"
 #include "classlib/stdctrls.h"
 #include "repair/client_registry.h"
+#include "repair/download_match.h"
 #include "repair/entry_name.h"
 #include "repair/resume_messages.h"
 #include "repair/resume_offset.h"
@@ -32,7 +33,18 @@ struct Refusal {
 struct Checked {
   files::FileIdentity oldFile;
   ResumeOffset offset;
+  DownloadMismatch mismatch;
 };
+
+// Compares the beginnings of the two files as they are now. Only the first bytes are read.
+DownloadMismatch CompareWithNewFile(const std::string& oldFile, std::uint64_t oldSize, const std::string& newFile) {
+  const auto newSize = files::FindFileSize(newFile);
+  if (!newSize || *newSize == 0) return {};
+  const auto newStart = files::ReadStart(newFile, kComparedBytes);
+  const auto oldStart = files::ReadStart(oldFile, kComparedBytes);
+  if (!newStart || !oldStart) return {};
+  return CompareDownloads(*oldStart, oldSize, std::optional<std::string_view>(*newStart), *newSize);
+}
 
 // The refusal for an old file that cannot be held for the copy; `whileAsked` when it could be
 // held before the user was asked.
@@ -72,7 +84,7 @@ std::variant<Refusal, Checked> CheckBeforeAsking(const std::string& oldFile, con
   const auto offset = ResumeOffsetFor(hold.file.Size());
   if (!offset) return Refusal{OldFileTooLargeText(oldFile, hold.file.Size())};
   if (auto refusal = CheckNewFile(newFile, hold.file.Identity(), oldFile)) return *refusal;
-  return Checked{hold.file.Identity(), *offset};
+  return Checked{hold.file.Identity(), *offset, CompareWithNewFile(oldFile, hold.file.Size(), newFile)};
 }
 
 // The changes, once the user agreed. The question may have stood open for long, and the client
@@ -141,8 +153,11 @@ void ResumeOnNewConnection(const std::string& oldFile, const TComboBox& entries)
     return;
   }
   const auto& found = std::get<Checked>(checked);
-  const int answer = Application->ShowMessageBox(ConfirmationText(newFile, oldFile, found.offset.fromStart),
-                                                 kInfoCaption, mb::kOkCancel | mb::kIconInformation);
+  // A warning asks the user to think again: Cancel is then the button Enter presses.
+  const bool warn = found.mismatch.Any();
+  const int answer = Application->ShowMessageBox(
+      ConfirmationText(newFile, oldFile, found.offset.fromStart) + MismatchWarningText(found.mismatch), kInfoCaption,
+      mb::kOkCancel | (warn ? mb::kIconWarning | mb::kDefaultButton2 : mb::kIconInformation));
   if (answer != mb::kIdOk) return;
   ReplaceAndSetOffset(oldFile, newFile, found.oldFile);
 }

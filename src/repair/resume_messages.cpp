@@ -36,6 +36,23 @@ std::string ConfirmationText(const std::string& newFile, const std::string& oldF
   return text;
 }
 
+std::string MismatchWarningText(const DownloadMismatch& mismatch) {
+  if (!mismatch.Any()) return {};
+  std::string text = " Warning:";
+  if (mismatch.firstDifference) {
+    text += " The two files seem to be of different downloads: they differ at byte " +
+            std::to_string(*mismatch.firstDifference) +
+            " (counted from 0), so the download would go on behind another file's data and end corrupt. Check "
+            "that the right entry is selected.";
+  }
+  if (mismatch.newFileLonger) {
+    text += " The new file is already longer than the old file (" + std::to_string(mismatch.newSize) +
+            " bytes against " + std::to_string(mismatch.oldSize) +
+            " bytes), so what the new connection fetched beyond the old file would be thrown away.";
+  }
+  return text;
+}
+
 std::string UnusableEntryText(const std::string& entryName, const std::string& why) {
   return "The download entry " + Quoted(entryName) + " cannot be used as a file name: " + why + "." +
          kNothingChanged;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "repair/download_match.h"
+
 namespace repair {
 
 inline constexpr char kInfoCaption[] = "Info";
@@ -14,6 +16,8 @@ inline constexpr char kInvalidFileHandle[] = "Invalid File Handle";
 
 // The question before anything changes; `fromStart` adds that the download starts over.
 std::string ConfirmationText(const std::string& newFile, const std::string& oldFile, bool fromStart);
+// What the confirmation adds when the two files do not look like one download; empty when they do.
+std::string MismatchWarningText(const DownloadMismatch& mismatch);
 
 // Refusals before the confirmation: nothing has been changed.
 std::string UnusableEntryText(const std::string& entryName, const std::string& why);

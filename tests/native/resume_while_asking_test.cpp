@@ -108,7 +108,7 @@ TEST_P(ResumeWhileTheClientChangesFiles, IsRefusedAfterOkAndTheDamagedDataSurviv
   const fs::path newFile = Downloads() / kEntry;
   const std::string damaged = Content(40000, 7);
   WriteFile(oldFile, damaged);
-  WriteFile(newFile, Content(3000, 9));
+  WriteFile(newFile, damaged.substr(0, 3000));
   OpenWindow();
   ChooseOldFile(oldFile);
   const std::string registry = hive::Dump();
