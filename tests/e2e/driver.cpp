@@ -297,6 +297,8 @@ MessageBoxView ReadMessageBox(HWND box) {
     HWND button = GetDlgItem(box, id);
     if (button && IsWindowVisible(button)) view.buttons.push_back(id);
   }
+  const auto defaultId = SendMessageW(box, DM_GETDEFID, 0, 0);
+  if (HIWORD(defaultId) == DC_HASDEFID) view.defaultButton = LOWORD(defaultId);
   return view;
 }
 

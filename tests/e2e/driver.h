@@ -108,6 +108,7 @@ struct MessageBoxView {
   std::wstring text;
   bool hasIcon = false;
   std::vector<int> buttons;  // the ids of its buttons (IDOK, IDCANCEL, ...)
+  int defaultButton = 0;     // the id of the button Enter presses
 };
 MessageBoxView ReadMessageBox(HWND box);
 

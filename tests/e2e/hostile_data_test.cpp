@@ -57,7 +57,7 @@ protected:
   // Resumes `entry`'s new file in the download folder with the damaged file chosen before.
   void ResumeAndExpectSuccess(const Tool& tool, HWND main, const std::string& entry) {
     const std::string newFile = folder_ + "\\" + entry;
-    WriteFileBytes(newFile, "new connection");
+    WriteFileBytes(newFile, kDamagedBytes.substr(0, 14));  // as a new connection fetches it
     SelectEntry(main, entry);
     ClickButton(Child(main, L"Button", L"Resume damaged file on new connection").handle);
     HWND box = tool.WaitForDialog();
