@@ -297,8 +297,11 @@ MessageBoxView ReadMessageBox(HWND box) {
     HWND button = GetDlgItem(box, id);
     if (button && IsWindowVisible(button)) view.buttons.push_back(id);
   }
-  const auto defaultId = SendMessageW(box, DM_GETDEFID, 0, 0);
-  if (HIWORD(defaultId) == DC_HASDEFID) view.defaultButton = LOWORD(defaultId);
+  // The button drawn as the default one, which Enter presses: Wine's box leaves DM_GETDEFID at
+  // IDOK whatever the flags say, so the button's own style tells.
+  for (int id : view.buttons) {
+    if ((GetWindowLongW(GetDlgItem(box, id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) view.defaultButton = id;
+  }
   return view;
 }
 
