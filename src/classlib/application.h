@@ -8,21 +8,10 @@
 #include <string_view>
 
 #include "classlib/classes.h"
+#include "classlib/message_box.h"
 #include "classlib/sysutils.h"
 
 class TForm;
-
-// Message box flags and answers the tool uses (the Win32 values).
-namespace classlib::mb {
-inline constexpr unsigned kOk = 0x0;
-inline constexpr unsigned kOkCancel = 0x1;
-inline constexpr unsigned kIconStop = 0x10;
-inline constexpr unsigned kIconWarning = 0x30;
-inline constexpr unsigned kIconInformation = 0x40;
-inline constexpr unsigned kDefaultButton2 = 0x100;
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-}  // namespace classlib::mb
 
 // The title derived from the executable's path: the file name without its folder, cut at its
 // first period, every character after the first lower-cased in CP1252 (TAVELIN.EXE -> Tavelin).

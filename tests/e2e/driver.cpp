@@ -546,6 +546,14 @@ std::string RandomBytes(size_t size, unsigned seed) {
   return bytes;
 }
 
+std::string ShortNameOf(const std::string& path) {
+  char shortPath[MAX_PATH] = {};
+  if (GetShortPathNameA(path.c_str(), shortPath, MAX_PATH) == 0) return {};
+  // The folder's part of the path may be shortened too.
+  const std::string shortened(shortPath);
+  return shortened.substr(shortened.find_last_of('\\') + 1);
+}
+
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -170,6 +170,8 @@ std::string ScratchFolder(const std::string& name);
 // `size` bytes of repeatable noise: the same seed gives the same bytes.
 std::string RandomBytes(size_t size, unsigned seed);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The short (8.3) name the file system gives the file `path`, without its folder; empty if none.
+std::string ShortNameOf(const std::string& path);
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 }  // namespace e2e

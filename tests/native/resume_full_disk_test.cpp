@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "repair_window.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
@@ -42,7 +42,7 @@ private:
   bool active_ = false;
 };
 
-class ResumeOntoAFullDisk : public RepairWindow {};
+class ResumeOntoAFullDisk : public RepairFixture {};
 
 TEST_F(ResumeOntoAFullDisk, IsReportedLeavesNoPartialCopyAndWritesNoOffset) {
   constexpr rlim_t kRoom = 48 * 1024;
@@ -52,8 +52,8 @@ TEST_F(ResumeOntoAFullDisk, IsReportedLeavesNoPartialCopyAndWritesNoOffset) {
   const std::string oldBytes = Content(200000, 7);
   WriteFile(oldFile, oldBytes);
   WriteFile(Downloads() / "song.mp3", Content(3000, 9));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
 
   bool limited = false;
   {

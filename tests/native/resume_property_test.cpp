@@ -14,9 +14,7 @@
 
 #include "classlib/files.h"
 #include "classlib/memory_hive.h"
-#include "classlib/stdctrls.h"
-#include "repair_window.h"
-#include "ui/form1.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
@@ -55,7 +53,7 @@ enum class NewFileState {
 };
 constexpr int kStates = 8;
 
-class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface<unsigned> {
+class ResumeProperty : public RepairFixture, public ::testing::WithParamInterface<unsigned> {
  protected:
   unsigned Pick(unsigned count) { return static_cast<unsigned>(random_() % count); }
 
@@ -152,8 +150,8 @@ class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface
 
 TEST_P(ResumeProperty, NeverLosesTheOldFileNorTouchesAnythingOutsideTheCurrentDirectory) {
   LayOut();
-  OpenWindow();
-  ChooseOldFile(oldFile_);
+  Refresh();
+  ChooseDamagedFile(oldFile_);
   // The run may work in another folder than the old file's, as after a later cancelled dialog.
   if (oldFile_.parent_path() == Incoming() && Pick(2)) {
     ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
@@ -174,7 +172,7 @@ TEST_P(ResumeProperty, NeverLosesTheOldFileNorTouchesAnythingOutsideTheCurrentDi
         Select(static_cast<int>(Pick(listed + 1)) - 1);
         break;
       }
-      case 2: Click(*Form1->BUpdate); break;
+      case 2: Refresh(); break;
       case 3:
         // The client drops an entry; the list still shows it until the next refresh.
         if (entries_.size() > 1) {
@@ -186,9 +184,7 @@ TEST_P(ResumeProperty, NeverLosesTheOldFileNorTouchesAnythingOutsideTheCurrentDi
       default: {
         const int answers[] = {mb::kIdOk, mb::kIdOk, mb::kIdOk, mb::kIdCancel, 0};
         answer = answers[Pick(5)];
-        if (const int index = Form1->CBResume->ItemIndex(); index >= 0) {
-          selected = Form1->CBResume->Items().Strings(index);
-        }
+        if (Selected() >= 0) selected = Entries().Strings(Selected());
         Resume(answer);
         break;
       }

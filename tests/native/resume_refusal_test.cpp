@@ -13,16 +13,14 @@
 
 #include "classlib/files.h"
 #include "classlib/memory_hive.h"
-#include "classlib/stdctrls.h"
-#include "repair_window.h"
-#include "ui/form1.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
 
 namespace hive = classlib::memory_hive;
 
-class ResumeRefusal : public RepairWindow {
+class ResumeRefusal : public RepairFixture {
  protected:
   // Records the files (the whole scratch folder, with files beside and above the download
   // folder that a name could reach) and the registry, to compare after the run.
@@ -75,16 +73,14 @@ TEST_P(ResumeOfAnUnusableEntry, IsRefusedBeforeAskingAndTouchesNothing) {
   }
   if (c.name.empty()) {
     // No registry key can bear an empty name; the list can hold one all the same.
-    MakeWindow();
-    Form1->Show();
-    Form1->CBResume->Items().Add("");
+    Entries().Add("");
     Select(0);
   } else {
     AddEntry(c.name);
-    OpenWindow();
+    Refresh();
   }
-  ChooseOldFile(Downloads() / "old.part");
-  ASSERT_EQ(Form1->CBResume->Items().Strings(Form1->CBResume->ItemIndex()), c.name);
+  ChooseDamagedFile(Downloads() / "old.part");
+  ASSERT_EQ(Entries().Strings(Selected()), c.name);
   TakeSnapshot();
 
   Resume();
@@ -154,8 +150,8 @@ class ResumeOfTheNewFileItself : public ResumeRefusal, public ::testing::WithPar
 TEST_P(ResumeOfTheNewFileItself, IsRecognisedByIdentityAndRefusedBeforeAsking) {
   AddEntry("song.mp3");
   const fs::path oldFile = GetParam().layout(Downloads(), Incoming());
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
   TakeSnapshot();
 
@@ -175,8 +171,8 @@ TEST_F(ResumeRefusal, AnOldFileOfTheSameContentButAnotherFileIsNotTheSameFile) {
   AddEntry("song.mp3");
   WriteFile(Downloads() / "song.mp3", Content(20000));
   WriteFile(Incoming() / "song.mp3", Content(20000));
-  OpenWindow();
-  ChooseOldFile(Incoming() / "song.mp3");
+  Refresh();
+  ChooseDamagedFile(Incoming() / "song.mp3");
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
 
   Resume();
@@ -202,8 +198,8 @@ TEST_P(ResumeOfAnUnreadableOldFile, IsRefusedBeforeAskingWithTheSystemsReason) {
   WriteFile(Downloads() / "song.mp3", Content(3000));
   const fs::path oldFile = Downloads() / "old.part";
   GetParam().make(oldFile);
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   TakeSnapshot();
 
   Resume();
@@ -228,8 +224,8 @@ TEST_F(ResumeRefusal, AnOldFileTooLargeForTheOffsetIsRefusedNamingTheLimit) {
   const fs::path oldFile = Downloads() / "huge.part";
   WriteFile(oldFile, "");
   fs::resize_file(oldFile, 2'147'493'888);
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   TakeSnapshot();
 
   Resume();
@@ -245,8 +241,8 @@ TEST_F(ResumeRefusal, AnOldFileAtTheLimitIsOffered) {
   const fs::path oldFile = Downloads() / "huge.part";
   WriteFile(oldFile, "");
   fs::resize_file(oldFile, 2'147'493'887);
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   TakeSnapshot();
 
   Resume(classlib::mb::kIdCancel);
@@ -261,8 +257,8 @@ TEST_F(ResumeRefusal, AnOldFileAtTheLimitIsOffered) {
 // one file, so that each refusal names the first thing wrong.
 TEST_F(ResumeRefusal, AnUnusableNameIsReportedBeforeAMissingOldFile) {
   AddEntry("CON");
-  OpenWindow();
-  ChooseOldFile(Downloads() / "missing.part");
+  Refresh();
+  ChooseDamagedFile(Downloads() / "missing.part");
   TakeSnapshot();
 
   Resume();

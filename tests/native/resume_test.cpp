@@ -11,9 +11,7 @@
 
 #include "classlib/files.h"
 #include "classlib/memory_hive.h"
-#include "classlib/stdctrls.h"
-#include "repair_window.h"
-#include "ui/form1.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
@@ -36,7 +34,7 @@ std::string CopyFailed(const fs::path& oldFile, const std::string& newFile, int 
          "\": " + std::strerror(error) + ". The offset was not written.";
 }
 
-class ResumeOperation : public RepairWindow {
+class ResumeOperation : public RepairFixture {
  protected:
   // The usual start: the client lists `entry`, whose new file holds a little data already, and
   // the user chose the damaged download of `oldSize` bytes in the download folder.
@@ -48,8 +46,8 @@ class ResumeOperation : public RepairWindow {
     // As a new connection fetches it: the download's first bytes.
     newBytes_ = oldBytes_.substr(0, 3000);
     WriteFile(Downloads() / entry, newBytes_);
-    OpenWindow();
-    ChooseOldFile(oldFile_);
+    Refresh();
+    ChooseDamagedFile(oldFile_);
   }
 
   fs::path oldFile_;
@@ -64,8 +62,8 @@ TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAsking
   const fs::path oldFile = Downloads() / "old download \x80.part";
   WriteFile(oldFile, Content(25000, 3));
   WriteFile(Downloads() / entry, Content(25000, 3).substr(0, 4000));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   Select(1);
 
   Resume();
@@ -79,9 +77,9 @@ TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAsking
   EXPECT_EQ(ReadFile(oldFile), Content(25000, 3));
   EXPECT_EQ(OffsetOf(entry), "14760");
   EXPECT_EQ(OffsetOf("other.mp3"), "<missing>");
-  // Nothing else changes in the window.
-  EXPECT_EQ(Form1->EDamaged->Text(), oldFile.string());
-  EXPECT_EQ(Form1->CBResume->ItemIndex(), 1);
+  // Nothing else changes: the damaged file, the list and its selection.
+  EXPECT_EQ(DamagedFile(), oldFile.string());
+  EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ListedEntries(), (std::vector<std::string>{"other.mp3", entry}));
 }
 
@@ -89,8 +87,8 @@ TEST_F(ResumeOperation, CreatesTheNewFileWhenItDoesNotExistYet) {
   AddEntry("fresh.mp3");
   const fs::path oldFile = Downloads() / "old.part";
   WriteFile(oldFile, Content(20000));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
 
   Resume();
 
@@ -104,8 +102,8 @@ TEST_F(ResumeOperation, WorksOnTheFileOfTheCurrentDirectoryWhereverTheOldFileLie
   const fs::path oldFile = Incoming() / "old.part";
   WriteFile(oldFile, Content(12000));
   WriteFile(Downloads() / "song.mp3", Content(500));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
 
   Resume();
@@ -157,8 +155,8 @@ TEST_P(ResumeWithoutItsInputs, DoesNothingAndShowsNothing) {
   if (c.entryListed) AddEntry("song.mp3");
   WriteFile(Downloads() / "old.part", Content(20000));
   WriteFile(Downloads() / "song.mp3", Content(20000).substr(0, 100));
-  OpenWindow();
-  if (c.oldFileChosen) ChooseOldFile(Downloads() / "old.part");
+  Refresh();
+  if (c.oldFileChosen) ChooseDamagedFile(Downloads() / "old.part");
   if (c.deselected) Select(-1);
   const auto files = TreeSnapshot(Root());
   const auto registry = hive::Dump();

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "repair_window.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
@@ -77,7 +77,7 @@ const WarningCase kCases[] = {
      kWarning},
 };
 
-class ResumeConfirmation : public RepairWindow, public ::testing::WithParamInterface<WarningCase> {};
+class ResumeConfirmation : public RepairFixture, public ::testing::WithParamInterface<WarningCase> {};
 
 TEST_P(ResumeConfirmation, WarnsWithTheNumbersOnlyWhenTheFilesShowIt) {
   const auto& c = GetParam();
@@ -86,8 +86,8 @@ TEST_P(ResumeConfirmation, WarnsWithTheNumbersOnlyWhenTheFilesShowIt) {
   const std::string old = Content(c.oldSize, 21);
   WriteFile(oldFile, old);
   c.newFile(Downloads() / kEntry, old);
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
 
   Resume(mb::kIdCancel);
 
@@ -104,14 +104,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResumeConfirmation, ::testing::ValuesIn(kCases),
                          [](const auto& tested) { return std::string(tested.param.label); });
 
 // The user may know better: OK after a warning resumes as always.
-TEST_F(RepairWindow, OkAfterTheWarningGoesOn) {
+TEST_F(RepairFixture, OkAfterTheWarningGoesOn) {
   AddEntry(kEntry);
   const fs::path oldFile = Downloads() / "old download.part";
   const std::string old = Content(40000, 21);
   WriteFile(oldFile, old);
   WriteFile(Downloads() / kEntry, Content(3000, 22));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
 
   Resume(mb::kIdOk);
 

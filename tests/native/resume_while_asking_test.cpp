@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "classlib/memory_hive.h"
-#include "repair_window.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
@@ -98,7 +98,7 @@ const ChangeCase kChanges[] = {
      "old download.part"},
 };
 
-class ResumeWhileTheClientChangesFiles : public RepairWindow, public ::testing::WithParamInterface<ChangeCase> {};
+class ResumeWhileTheClientChangesFiles : public RepairFixture, public ::testing::WithParamInterface<ChangeCase> {};
 
 TEST_P(ResumeWhileTheClientChangesFiles, IsRefusedAfterOkAndTheDamagedDataSurvive) {
   const auto& c = GetParam();
@@ -109,8 +109,8 @@ TEST_P(ResumeWhileTheClientChangesFiles, IsRefusedAfterOkAndTheDamagedDataSurviv
   const std::string damaged = Content(40000, 7);
   WriteFile(oldFile, damaged);
   WriteFile(newFile, damaged.substr(0, 3000));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   const std::string registry = hive::Dump();
 
   ClientHandles client;
@@ -135,13 +135,13 @@ INSTANTIATE_TEST_SUITE_P(Changes, ResumeWhileTheClientChangesFiles, ::testing::V
                          [](const auto& tested) { return std::string(tested.param.label); });
 
 // The writer is refused before the question too: the copy could not be whole.
-TEST_F(RepairWindow, ADamagedFileOpenForWritingIsRefusedBeforeAsking) {
+TEST_F(RepairFixture, ADamagedFileOpenForWritingIsRefusedBeforeAsking) {
   AddEntry(kEntry);
   const fs::path oldFile = Downloads() / "old download.part";
   WriteFile(oldFile, Content(40000, 7));
   WriteFile(Downloads() / kEntry, Content(3000, 9));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(oldFile);
   const auto files = TreeSnapshot(Root());
   ClientHandles client;
   client.writer = ::open(oldFile.c_str(), O_WRONLY | O_CLOEXEC);
