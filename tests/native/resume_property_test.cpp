@@ -64,9 +64,9 @@ class ResumeProperty : public RepairFixture, public ::testing::WithParamInterfac
     WriteFile(Downloads() / "sub" / "inner.bin", Content(555, 12));
 
     const std::size_t sizes[] = {0, 5000, 10239, 10240, 10241, 40000};
-    oldFile_ = (Pick(2) ? Downloads() : Incoming()) / "old.part";
-    oldBytes_ = Content(sizes[Pick(std::size(sizes))], 13);
-    WriteFile(oldFile_, oldBytes_);
+    damagedFile_ = (Pick(2) ? Downloads() : Incoming()) / "old.part";
+    damagedBytes_ = Content(sizes[Pick(std::size(sizes))], 13);
+    WriteFile(damagedFile_, damagedBytes_);
 
     // Mostly ordinary names, so that many runs get as far as the file steps.
     std::vector<std::string> ordinary(std::begin(kOrdinaryNames), std::end(kOrdinaryNames));
@@ -89,17 +89,17 @@ class ResumeProperty : public RepairFixture, public ::testing::WithParamInterfac
     switch (static_cast<NewFileState>(Pick(kStates))) {
       case NewFileState::Missing: break;
       // As a new connection fetches it: the download's first bytes.
-      case NewFileState::Plain: WriteFile(path, oldBytes_.substr(0, 2000)); break;
+      case NewFileState::Plain: WriteFile(path, damagedBytes_.substr(0, 2000)); break;
       case NewFileState::ReadOnly:
-        WriteFile(path, oldBytes_.substr(0, 1500));
+        WriteFile(path, damagedBytes_.substr(0, 1500));
         MakeReadOnly(path);
         break;
       case NewFileState::Folder:
         fs::create_directory(path);
         WriteFile(path / "kept.bin", Content(100, 16));
         break;
-      case NewFileState::LinkToOld: fs::create_symlink(oldFile_, path); break;
-      case NewFileState::HardLinkToOld: fs::create_hard_link(oldFile_, path); break;
+      case NewFileState::LinkToOld: fs::create_symlink(damagedFile_, path); break;
+      case NewFileState::HardLinkToOld: fs::create_hard_link(damagedFile_, path); break;
       case NewFileState::LinkOutside: fs::create_symlink(Root() / "outside.bin", path); break;
       case NewFileState::HardLinkOutside: fs::create_hard_link(Root() / "outside.bin", path); break;
     }
@@ -118,7 +118,7 @@ class ResumeProperty : public RepairFixture, public ::testing::WithParamInterfac
   }
 
   void CheckAfterStep(std::size_t boxesBefore, int answer, const std::string& selected) {
-    EXPECT_EQ(ReadFile(oldFile_), oldBytes_) << "the old file changed";
+    EXPECT_EQ(ReadFile(damagedFile_), damagedBytes_) << "the old file changed";
     EXPECT_EQ(Protected(), protected_) << "something outside the current directory changed";
     EXPECT_EQ(hive::SubkeyNames(kDownloadList), entries_) << "a registry key was made";
     EXPECT_EQ(hive::SubkeyNames("Software\\Scour\\Scour Exchange"),
@@ -135,15 +135,15 @@ class ResumeProperty : public RepairFixture, public ::testing::WithParamInterfac
     }
     // Confirmed and nothing reported: the copy is in place with its offset.
     if (answer == mb::kIdOk && shown.size() == 1 && shown[0].caption == "Info") {
-      EXPECT_EQ(ReadFile(selected), oldBytes_);
-      const auto expected = oldBytes_.size() < 10240 ? 0 : oldBytes_.size() - 10240;
+      EXPECT_EQ(ReadFile(selected), damagedBytes_);
+      const auto expected = damagedBytes_.size() < 10240 ? 0 : damagedBytes_.size() - 10240;
       EXPECT_EQ(OffsetOf(selected), std::to_string(expected));
     }
   }
 
   std::mt19937 random_;
-  fs::path oldFile_;
-  std::string oldBytes_;
+  fs::path damagedFile_;
+  std::string damagedBytes_;
   std::vector<std::string> entries_;
   std::map<std::string, std::string> protected_;
 };
@@ -151,9 +151,9 @@ class ResumeProperty : public RepairFixture, public ::testing::WithParamInterfac
 TEST_P(ResumeProperty, NeverLosesTheOldFileNorTouchesAnythingOutsideTheCurrentDirectory) {
   LayOut();
   Refresh();
-  ChooseDamagedFile(oldFile_);
+  ChooseDamagedFile(damagedFile_);
   // The run may work in another folder than the old file's, as after a later cancelled dialog.
-  if (oldFile_.parent_path() == Incoming() && Pick(2)) {
+  if (damagedFile_.parent_path() == Incoming() && Pick(2)) {
     ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
   }
   for (const auto& name : entries_) MakeNewFile(fs::current_path(), name);

@@ -149,16 +149,16 @@ class ResumeOfTheNewFileItself : public ResumeRefusal, public ::testing::WithPar
 
 TEST_P(ResumeOfTheNewFileItself, IsRecognisedByIdentityAndRefusedBeforeAsking) {
   AddEntry("song.mp3");
-  const fs::path oldFile = GetParam().layout(Downloads(), Incoming());
+  const fs::path damagedFile = GetParam().layout(Downloads(), Incoming());
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
   TakeSnapshot();
 
   Resume();
 
   ExpectOnlyRefusal(
-      "The old file \"" + oldFile.string() +
+      "The old file \"" + damagedFile.string() +
       "\" is the new file \"song.mp3\" itself, so replacing the new file would destroy the data "
       "to be resumed. Nothing was changed.");
   EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), Content(20000));
@@ -184,7 +184,7 @@ TEST_F(ResumeRefusal, AnOldFileOfTheSameContentButAnotherFileIsNotTheSameFile) {
 
 struct OldFileCase {
   const char* label;
-  void (*make)(const fs::path& oldFile);
+  void (*make)(const fs::path& damagedFile);
   int error;
   friend void PrintTo(const OldFileCase& c, std::ostream* out) { *out << c.label; }
 };
@@ -196,15 +196,15 @@ class ResumeOfAnUnreadableOldFile : public ResumeRefusal,
 TEST_P(ResumeOfAnUnreadableOldFile, IsRefusedBeforeAskingWithTheSystemsReason) {
   AddEntry("song.mp3");
   WriteFile(Downloads() / "song.mp3", Content(3000));
-  const fs::path oldFile = Downloads() / "old.part";
-  GetParam().make(oldFile);
+  const fs::path damagedFile = Downloads() / "old.part";
+  GetParam().make(damagedFile);
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
   TakeSnapshot();
 
   Resume();
 
-  ExpectOnlyRefusal("The old file \"" + oldFile.string() +
+  ExpectOnlyRefusal("The old file \"" + damagedFile.string() +
                     "\" cannot be read: " + std::strerror(GetParam().error) + ". Nothing was changed.");
 }
 
@@ -221,28 +221,28 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ResumeRefusal, AnOldFileTooLargeForTheOffsetIsRefusedNamingTheLimit) {
   AddEntry("song.mp3");
   WriteFile(Downloads() / "song.mp3", Content(3000));
-  const fs::path oldFile = Downloads() / "huge.part";
-  WriteFile(oldFile, "");
-  fs::resize_file(oldFile, 2'147'493'888);
+  const fs::path damagedFile = Downloads() / "huge.part";
+  WriteFile(damagedFile, "");
+  fs::resize_file(damagedFile, 2'147'493'888);
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
   TakeSnapshot();
 
   Resume();
 
   ExpectOnlyRefusal(
-      "The old file \"" + oldFile.string() +
+      "The old file \"" + damagedFile.string() +
       "\" is 2147493888 bytes long, so its resume offset would exceed 2147483647, the largest the "
       "download list can hold (files of up to 2147493887 bytes can be resumed). Nothing was changed.");
 }
 
 TEST_F(ResumeRefusal, AnOldFileAtTheLimitIsOffered) {
   AddEntry("song.mp3");
-  const fs::path oldFile = Downloads() / "huge.part";
-  WriteFile(oldFile, "");
-  fs::resize_file(oldFile, 2'147'493'887);
+  const fs::path damagedFile = Downloads() / "huge.part";
+  WriteFile(damagedFile, "");
+  fs::resize_file(damagedFile, 2'147'493'887);
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
   TakeSnapshot();
 
   Resume(classlib::mb::kIdCancel);

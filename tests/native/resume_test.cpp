@@ -19,18 +19,18 @@ namespace {
 namespace hive = classlib::memory_hive;
 namespace mb = classlib::mb;
 
-std::string ConfirmationText(const std::string& newFile, const fs::path& oldFile,
+std::string ConfirmationText(const std::string& newFile, const fs::path& damagedFile,
                              const std::string& extra = "") {
   return "The new file \"" + newFile + "\" will now be deleted and overwritten by the old \"" +
-         oldFile.string() + "\". After that, the download list file size information will be adjusted." +
+         damagedFile.string() + "\". After that, the download list file size information will be adjusted." +
          extra;
 }
 
 constexpr char kFromStart[] =
     " The old file is shorter than 10240 bytes, so the download will resume from its start.";
 
-std::string CopyFailed(const fs::path& oldFile, const std::string& newFile, int error) {
-  return "The old file \"" + oldFile.string() + "\" could not be copied to the new file \"" + newFile +
+std::string CopyFailed(const fs::path& damagedFile, const std::string& newFile, int error) {
+  return "The old file \"" + damagedFile.string() + "\" could not be copied to the new file \"" + newFile +
          "\": " + std::strerror(error) + ". The offset was not written.";
 }
 
@@ -40,18 +40,18 @@ class ResumeOperation : public RepairFixture {
   // the user chose the damaged download of `oldSize` bytes in the download folder.
   void Prepare(const std::string& entry, std::size_t oldSize) {
     AddEntry(entry);
-    oldFile_ = Downloads() / "old download.part";
-    oldBytes_ = Content(oldSize, 7);
-    WriteFile(oldFile_, oldBytes_);
+    damagedFile_ = Downloads() / "old download.part";
+    damagedBytes_ = Content(oldSize, 7);
+    WriteFile(damagedFile_, damagedBytes_);
     // As a new connection fetches it: the download's first bytes.
-    newBytes_ = oldBytes_.substr(0, 3000);
+    newBytes_ = damagedBytes_.substr(0, 3000);
     WriteFile(Downloads() / entry, newBytes_);
     Refresh();
-    ChooseDamagedFile(oldFile_);
+    ChooseDamagedFile(damagedFile_);
   }
 
-  fs::path oldFile_;
-  std::string oldBytes_, newBytes_;
+  fs::path damagedFile_;
+  std::string damagedBytes_, newBytes_;
 };
 
 TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAskingWithTheExactText) {
@@ -59,11 +59,11 @@ TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAsking
   AddEntry("other.mp3");
   AddEntry(entry);
   SetOffset(entry, "55");
-  const fs::path oldFile = Downloads() / "old download \x80.part";
-  WriteFile(oldFile, Content(25000, 3));
+  const fs::path damagedFile = Downloads() / "old download \x80.part";
+  WriteFile(damagedFile, Content(25000, 3));
   WriteFile(Downloads() / entry, Content(25000, 3).substr(0, 4000));
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
   Select(1);
 
   Resume();
@@ -72,38 +72,38 @@ TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAsking
       Boxes(),
       std::vector{Confirmation(
           "The new file \"my song \xE9t\xE9 (live).mp3\" will now be deleted and overwritten by the old \"" +
-          oldFile.string() + "\". After that, the download list file size information will be adjusted.")});
+          damagedFile.string() + "\". After that, the download list file size information will be adjusted.")});
   EXPECT_EQ(ReadFile(Downloads() / entry), Content(25000, 3));
-  EXPECT_EQ(ReadFile(oldFile), Content(25000, 3));
+  EXPECT_EQ(ReadFile(damagedFile), Content(25000, 3));
   EXPECT_EQ(OffsetOf(entry), "14760");
   EXPECT_EQ(OffsetOf("other.mp3"), "<missing>");
   // Nothing else changes: the damaged file, the list and its selection.
-  EXPECT_EQ(DamagedFile(), oldFile.string());
+  EXPECT_EQ(DamagedFile(), damagedFile.string());
   EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ListedEntries(), (std::vector<std::string>{"other.mp3", entry}));
 }
 
 TEST_F(ResumeOperation, CreatesTheNewFileWhenItDoesNotExistYet) {
   AddEntry("fresh.mp3");
-  const fs::path oldFile = Downloads() / "old.part";
-  WriteFile(oldFile, Content(20000));
+  const fs::path damagedFile = Downloads() / "old.part";
+  WriteFile(damagedFile, Content(20000));
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
 
   Resume();
 
-  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("fresh.mp3", oldFile))});
+  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("fresh.mp3", damagedFile))});
   EXPECT_EQ(ReadFile(Downloads() / "fresh.mp3"), Content(20000));
   EXPECT_EQ(OffsetOf("fresh.mp3"), "9760");
 }
 
 TEST_F(ResumeOperation, WorksOnTheFileOfTheCurrentDirectoryWhereverTheOldFileLies) {
   AddEntry("song.mp3");
-  const fs::path oldFile = Incoming() / "old.part";
-  WriteFile(oldFile, Content(12000));
+  const fs::path damagedFile = Incoming() / "old.part";
+  WriteFile(damagedFile, Content(12000));
   WriteFile(Downloads() / "song.mp3", Content(500));
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
 
   Resume();
@@ -129,8 +129,8 @@ TEST_P(ResumeOfASize, WritesTheSizeLess10240AndZeroForShortFilesSayingSo) {
   Resume();
 
   EXPECT_EQ(Boxes(),
-            std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_, c.fromStart ? kFromStart : ""))});
-  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), oldBytes_);
+            std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_, c.fromStart ? kFromStart : ""))});
+  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), damagedBytes_);
   EXPECT_EQ(OffsetOf("song.mp3"), c.offset);
 }
 
@@ -185,7 +185,7 @@ TEST_P(ResumeNotConfirmed, ChangesNothing) {
 
   Resume(GetParam());
 
-  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_))});
+  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_))});
   EXPECT_EQ(TreeSnapshot(Root()), files);
   EXPECT_EQ(hive::Dump(), registry);
 }
@@ -200,13 +200,13 @@ TEST_F(ResumeOperation, AReadOnlyNewFileSurvivesAndTheFailedCopyIsReported) {
 
   Resume();
 
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
-                                  ErrorBox(CopyFailed(oldFile_, "song.mp3", EACCES))}));
+  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_)),
+                                  ErrorBox(CopyFailed(damagedFile_, "song.mp3", EACCES))}));
   // Not the offset of the old data that still bears the name: the client would resume the
   // wrong file.
   EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), newBytes_);
   EXPECT_EQ(OffsetOf("song.mp3"), "123");
-  EXPECT_EQ(ReadFile(oldFile_), oldBytes_);
+  EXPECT_EQ(ReadFile(damagedFile_), damagedBytes_);
 }
 
 TEST_F(ResumeOperation, ANewFileGoneAtTheSizeReadGivesInvalidFileHandleAndNoOffset) {
@@ -217,10 +217,10 @@ TEST_F(ResumeOperation, ANewFileGoneAtTheSizeReadGivesInvalidFileHandleAndNoOffs
 
   Resume();
 
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
+  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_)),
                                   MessageBoxCall{"Invalid File Handle", "Error", 0}}));
   EXPECT_EQ(OffsetOf("song.mp3"), "123");
-  EXPECT_EQ(ReadFile(oldFile_), oldBytes_);
+  EXPECT_EQ(ReadFile(damagedFile_), damagedBytes_);
 }
 
 struct SizeReadCase {
@@ -243,7 +243,7 @@ TEST_P(ResumeWhenTheCopyChanged, TakesTheSizeAtTheReadAndRefusesOneBeyondTheLimi
 
   Resume();
 
-  std::vector<MessageBoxCall> boxes{Confirmation(ConfirmationText("song.mp3", oldFile_))};
+  std::vector<MessageBoxCall> boxes{Confirmation(ConfirmationText("song.mp3", damagedFile_))};
   if (c.refusal) boxes.push_back(ErrorBox(c.refusal));
   EXPECT_EQ(Boxes(), boxes);
   EXPECT_EQ(OffsetOf("song.mp3"), c.offset);
@@ -283,9 +283,9 @@ TEST_P(ResumeWhenTheEntryCannotBeWritten, ReplacesTheFilesThenReportsTheRegistry
 
   Resume();
 
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
+  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_)),
                                   ApplicationErrorBox("Konnte Daten f\xFCr 'Offset' nicht setzen")}));
-  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), oldBytes_);
+  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), damagedBytes_);
   EXPECT_EQ(hive::KeyExists(EntryKey("song.mp3")), c.keyRemains);
   if (c.keyRemains) {
     EXPECT_EQ(OffsetOf("song.mp3"), "<missing>");
@@ -314,7 +314,7 @@ TEST_F(ResumeOperation, ASecondRunRepeatsEveryStep) {
   Resume();
 
   EXPECT_EQ(Boxes().size(), 2u);
-  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), oldBytes_);
+  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), damagedBytes_);
   EXPECT_EQ(OffsetOf("song.mp3"), "4760");
 }
 

@@ -82,17 +82,17 @@ class ResumeConfirmation : public RepairFixture, public ::testing::WithParamInte
 TEST_P(ResumeConfirmation, WarnsWithTheNumbersOnlyWhenTheFilesShowIt) {
   const auto& c = GetParam();
   AddEntry(kEntry);
-  const fs::path oldFile = Downloads() / "old download.part";
+  const fs::path damagedFile = Downloads() / "old download.part";
   const std::string old = Content(c.oldSize, 21);
-  WriteFile(oldFile, old);
+  WriteFile(damagedFile, old);
   c.newFile(Downloads() / kEntry, old);
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
 
   Resume(mb::kIdCancel);
 
   const std::string question = "The new file \"film.avi\" will now be deleted and overwritten by the old \"" +
-                               oldFile.string() +
+                               damagedFile.string() +
                                "\". After that, the download list file size information will be adjusted.";
   ASSERT_EQ(Boxes().size(), 1u);
   EXPECT_EQ(Boxes()[0].text, question + c.added);
@@ -106,12 +106,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResumeConfirmation, ::testing::ValuesIn(kCases),
 // The user may know better: OK after a warning resumes as always.
 TEST_F(RepairFixture, OkAfterTheWarningGoesOn) {
   AddEntry(kEntry);
-  const fs::path oldFile = Downloads() / "old download.part";
+  const fs::path damagedFile = Downloads() / "old download.part";
   const std::string old = Content(40000, 21);
-  WriteFile(oldFile, old);
+  WriteFile(damagedFile, old);
   WriteFile(Downloads() / kEntry, Content(3000, 22));
   Refresh();
-  ChooseDamagedFile(oldFile);
+  ChooseDamagedFile(damagedFile);
 
   Resume(mb::kIdOk);
 
