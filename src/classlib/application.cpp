@@ -28,7 +28,8 @@ std::string ApplicationTitleFromPath(std::string_view executablePath, char (*low
       folderEnd == std::string_view::npos ? executablePath : executablePath.substr(folderEnd + 1);
   name = name.substr(0, name.find('.'));
   std::string title(name);
-  for (size_t i = 1; i < title.size(); ++i) title[i] = lowerCase ? lowerCase(title[i]) : LowerCp1252(title[i]);
+  const auto lower = lowerCase ? lowerCase : LowerCp1252;
+  for (size_t i = 1; i < title.size(); ++i) title[i] = lower(title[i]);
   return title;
 }
 
