@@ -14,11 +14,17 @@
 class TForm;
 
 // The title derived from the executable's path: the file name without its folder, cut at its
-// first period, every character after the first lower-cased in CP1252 (TAVELIN.EXE -> Tavelin).
-std::string ApplicationTitleFromPath(std::string_view executablePath);
+// first period, every character after the first lower-cased in the ANSI code page
+// (TAVELIN.EXE -> Tavelin). `lowerCase` lower-cases one character in that code page; without
+// it, CP1252's table is used, the host's ANSI code page.
+std::string ApplicationTitleFromPath(std::string_view executablePath, char (*lowerCase)(char) = nullptr);
 
 // The error box's text: the message followed by one period, whatever the message ends with.
 std::string ErrorBoxText(const Exception& error);
+
+// The class library's error that `error` holds, as the error box reports it: lack of memory as
+// EOutOfMemory, any other standard error by its text. An error of another kind is rethrown.
+Exception ReportedError(std::exception_ptr error);
 
 class TApplication : public TComponent {
 public:

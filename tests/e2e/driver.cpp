@@ -77,8 +77,9 @@ std::string Narrow(const std::wstring& text) {
 
 // --- The tool's process --------------------------------------------------------------------
 
-Tool::Tool(const std::wstring& arguments, const std::wstring& folder) {
-  std::wstring commandLine = L"\"" + ToolPath() + L"\"";
+Tool::Tool(const std::wstring& arguments, const std::wstring& folder, const std::wstring& program) {
+  const std::wstring& path = program.empty() ? ToolPath() : program;
+  std::wstring commandLine = L"\"" + path + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -87,7 +88,7 @@ Tool::Tool(const std::wstring& arguments, const std::wstring& folder) {
   // (1359) and starts it at the next try; that says nothing about the tool.
   DWORD error = 0;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    if (CreateProcessW(ToolPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
       error = 0;
       break;
@@ -121,6 +122,11 @@ std::vector<HWND> Tool::TopLevelWindows(const wchar_t* className) const {
   Search search{processId_, className, false, {}};
   EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND Tool::ApplicationWindow() const {
+  const auto windows = TopLevelWindows(L"TApplication");
+  return windows.size() == 1 ? windows.front() : nullptr;
 }
 
 HWND Tool::MainWindow(Duration timeout) const {
@@ -333,6 +339,28 @@ bool ClickButtonAndWait(HWND button, Duration timeout) {
 
 void ClickLabel(HWND form, HWND label) {
   PostMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(label), STN_CLICKED), reinterpret_cast<LPARAM>(label));
+}
+
+bool QueryEndSession(const Tool& tool) {
+  const auto windows = tool.TopLevelWindows(nullptr);
+  bool agreed = !windows.empty();
+  for (HWND window : windows) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &answer) ||
+        answer == FALSE) {
+      agreed = false;
+    }
+  }
+  return agreed;
+}
+
+void EndSession(const Tool& tool, bool ending) {
+  for (HWND window : tool.TopLevelWindows(nullptr)) {
+    // A window whose process ends while it handles the message gives no answer.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000,
+                        &ignored);
+  }
 }
 
 bool BringToFront(HWND window) {

@@ -50,8 +50,10 @@ struct ChildWindow {
 class Tool {
 public:
   // Starts the tool with `arguments` (after the program name) and `folder` as its current
-  // directory (empty: the driver's).
-  explicit Tool(const std::wstring& arguments = L"", const std::wstring& folder = L"");
+  // directory (empty: the driver's); `program` is a copy of it to start instead (empty: the
+  // tool under test itself).
+  explicit Tool(const std::wstring& arguments = L"", const std::wstring& folder = L"",
+                const std::wstring& program = L"");
   ~Tool();
   Tool(const Tool&) = delete;
   Tool& operator=(const Tool&) = delete;
@@ -67,6 +69,10 @@ public:
   std::vector<HWND> Dialogs() const;
   // Top-level windows of the tool (visible or not) with the given class.
   std::vector<HWND> TopLevelWindows(const wchar_t* className) const;
+
+  // The application window: the tool's taskbar entry and the owner of its other windows; null
+  // if there is not exactly one.
+  HWND ApplicationWindow() const;
 
   // The exit status, once the process ended within `timeout`.
   std::optional<DWORD> WaitForExit(Duration timeout = 10000ms) const;
@@ -124,6 +130,12 @@ void ClickButton(HWND button);
 bool ClickButtonAndWait(HWND button, Duration timeout = 10000ms);
 // Clicks a label (its STN_CLICKED notification).
 void ClickLabel(HWND form, HWND label);
+
+// Log-off as the system does it. QueryEndSession asks every top-level window of the tool
+// whether the session may end (WM_QUERYENDSESSION) and says whether all agreed; EndSession then
+// tells each of them (WM_ENDSESSION) whether it ends.
+bool QueryEndSession(const Tool& tool);
+void EndSession(const Tool& tool, bool ending);
 
 // Keyboard input to the foreground window: a key with optional Alt or Shift.
 void PressKey(WORD virtualKey, bool alt = false, bool shift = false);

@@ -64,6 +64,13 @@ protected:
                  "\". After that, the download list file size information will be adjusted.");
   }
 
+  // The files and the entry's offset as they were before the tool was started.
+  void ExpectNothingChanged() const {
+    EXPECT_EQ(ReadFileBytes(newFile_), newBytes_);
+    EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
+    EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\" + kEntry, "Offset").has_value());
+  }
+
   std::string RegQueryOffset(const std::string& entry) {
     std::string output;
     RunProgram(L"reg.exe query \"" + EntryKey(entry) + L"\" /v Offset", &output);
@@ -96,6 +103,7 @@ TEST_F(ResumeStory, ReplacesTheNewFileWithTheDamagedOneAndWritesItsOffset) {
   EXPECT_EQ(view.buttons, (std::vector<int>{IDOK, IDCANCEL}));
   EXPECT_EQ(view.defaultButton, IDOK) << "no warning: OK is the default";
   EXPECT_FALSE(IsWindowEnabled(main)) << "the main window takes no input while the box is open";
+  EXPECT_EQ(GetWindow(box, GW_OWNER), tool.ApplicationWindow()) << "the box belongs to the application window";
   SaveScreenshot(box, L"resume-confirmation");
   EXPECT_EQ(ReadFileBytes(newFile_), newBytes_) << "nothing before OK";
 
@@ -128,9 +136,23 @@ TEST_F(ResumeStory, CancelInTheConfirmationChangesNothing) {
   ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
   tool.Settle();
   EXPECT_EQ(tool.ActiveWindow(), main);
-  EXPECT_EQ(ReadFileBytes(newFile_), newBytes_);
-  EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
-  EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\" + kEntry, "Offset").has_value());
+  ExpectNothingChanged();
+}
+
+// Log-off while the confirmation is open: the tool agrees, ends with status 0, and the question
+// left open is no OK: nothing is deleted, copied or written.
+TEST_F(ResumeStory, TheSessionEndingWhileTheToolAsksEndsItAndChangesNothing) {
+  Tool tool;
+  HWND main = StartWithDamagedFileChosen(tool);
+  ASSERT_NE(main, nullptr);
+  HWND box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  ASSERT_EQ(ReadMessageBox(box).caption, L"Info");
+
+  EXPECT_TRUE(QueryEndSession(tool)) << "every window of the tool agrees at once";
+  EndSession(tool, true);
+  EXPECT_EQ(tool.WaitForExit(), 0u);
+  ExpectNothingChanged();
 }
 
 TEST_F(ResumeStory, AnEntryThatVanishedShowsTheRegistryErrorAndTheWindowGoesOn) {

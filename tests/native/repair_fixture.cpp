@@ -117,8 +117,12 @@ void RepairFixture::SetUp() {
 
 void RepairFixture::TearDown() {
   application_.reset();
-  // Whatever a test did, no key of the client stays open once its use has ended.
+  // Whatever a test did, no key of the client stays open once its use has ended, and every key
+  // was asked for with full access: no narrower mask, and none wider.
   EXPECT_EQ(hive::OpenHandles(), std::vector<std::string>{});
+  for (const auto& request : hive::OpenRequests()) {
+    EXPECT_EQ(request.access, api::kAllAccess) << request.subkey;
+  }
 
   (void)classlib::files::ChangeWorkingDirectory(workingDirectory_);
   for (const auto& entry : fs::recursive_directory_iterator(root_)) {

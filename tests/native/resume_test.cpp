@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -12,6 +13,12 @@
 #include "classlib/files.h"
 #include "classlib/memory_hive.h"
 #include "repair_fixture.h"
+
+namespace classlib::memory_hive {
+void PrintTo(const OpenRequest& request, std::ostream* out) {
+  *out << "{\"" << request.subkey << "\", 0x" << std::hex << request.access << std::dec << "}";
+}
+}  // namespace classlib::memory_hive
 
 namespace repair_test {
 namespace {
@@ -48,6 +55,16 @@ class ResumeOperation : public RepairFixture {
     WriteFile(Downloads() / entry, newBytes_);
     Refresh();
     ChooseDamagedFile(damagedFile_);
+  }
+
+  // The entry's key was opened by the run just made (the path reached the registry step), and
+  // no key is open now that the run is over, while the window still lives.
+  static void ExpectEntryKeyOpenedAndClosedAgain(const std::string& entry) {
+    const auto requests = hive::OpenRequests();
+    EXPECT_TRUE(std::any_of(requests.begin(), requests.end(),
+                            [&](const hive::OpenRequest& request) { return request.subkey == EntryKey(entry); }))
+        << "the run opened the entry's key";
+    EXPECT_EQ(hive::OpenHandles(), std::vector<std::string>{});
   }
 
   fs::path damagedFile_;
@@ -221,6 +238,7 @@ TEST_F(ResumeOperation, ANewFileGoneAtTheSizeReadGivesInvalidFileHandleAndNoOffs
                                   MessageBoxCall{"Invalid File Handle", "Error", 0}}));
   EXPECT_EQ(OffsetOf("song.mp3"), "123");
   EXPECT_EQ(ReadFile(damagedFile_), damagedBytes_);
+  ExpectEntryKeyOpenedAndClosedAgain("song.mp3");
 }
 
 struct SizeReadCase {
@@ -247,6 +265,7 @@ TEST_P(ResumeWhenTheCopyChanged, TakesTheSizeAtTheReadAndRefusesOneBeyondTheLimi
   if (c.refusal) boxes.push_back(ErrorBox(c.refusal));
   EXPECT_EQ(Boxes(), boxes);
   EXPECT_EQ(OffsetOf("song.mp3"), c.offset);
+  ExpectEntryKeyOpenedAndClosedAgain("song.mp3");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -304,6 +323,22 @@ INSTANTIATE_TEST_SUITE_P(
                             true},
         RegistryFailureCase{"WriteRefused", [](const std::string& key) { hive::RefuseWrites(key); }, true}),
     [](const auto& tested) { return std::string(tested.param.label); });
+
+// Each registry use of a run asks for exactly KEY_ALL_ACCESS: the start-up read of the download
+// folder, the list, and the entry's key.
+TEST_F(ResumeOperation, OpensEveryKeyWithFullAccessExactly) {
+  Prepare("song.mp3", 20000);
+  Resume();
+  ASSERT_EQ(OffsetOf("song.mp3"), "9760");
+
+  // The download folder's key is read by the window (DownloadListRefresh's fixture holds it to
+  // the same access); the repair operations open these two.
+  const std::vector<hive::OpenRequest> expected = {
+      {kDownloadList, classlib::registry_api::kAllAccess},
+      {EntryKey("song.mp3"), classlib::registry_api::kAllAccess},
+  };
+  EXPECT_EQ(hive::OpenRequests(), expected);
+}
 
 TEST_F(ResumeOperation, ASecondRunRepeatsEveryStep) {
   Prepare("song.mp3", 15000);
