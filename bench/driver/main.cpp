@@ -44,6 +44,17 @@ std::vector<Figure> Measure(const Options& options) {
     throw BenchError("the programs did not take the density of 144 dpi: " + std::to_string(startup144.toolWidth) +
                      " wide, " + std::to_string(startup.toolWidth) + " at 96");
   }
+  std::vector<Figure> figures;
+  figures.push_back({"start-up", startup.tool, startup.floor, "ms", 1.25});
+  figures.push_back({"start-up/bare 96 dpi", startup.tool, startup.bareWindow, "ms", 1.1});
+  figures.push_back({"start-up/bare 144 dpi", startup144.tool, startup144.bareWindow, "ms", 1.1});
+  figures.push_back({"(bare window/floor)", startup.bareWindow, startup.floor, "ms", std::nullopt});
+  figures.push_back({"(start-up 144/96 dpi)", startup144.tool, startup.tool, "ms", std::nullopt});
+  if (options.startupOnly) {
+    client::RemoveAllEntries();
+    return figures;
+  }
+
   Say("resume of the 1 GiB file ...");
   const ResumeRuns resume = MeasureResume(options, few);
 
@@ -59,12 +70,6 @@ std::vector<Figure> Measure(const Options& options) {
   }
   client::RemoveAllEntries();
 
-  std::vector<Figure> figures;
-  figures.push_back({"start-up", startup.tool, startup.floor, "ms", 1.25});
-  figures.push_back({"start-up/bare 96 dpi", startup.tool, startup.bareWindow, "ms", 1.1});
-  figures.push_back({"start-up/bare 144 dpi", startup144.tool, startup144.bareWindow, "ms", 1.1});
-  figures.push_back({"(bare window/floor)", startup.bareWindow, startup.floor, "ms", std::nullopt});
-  figures.push_back({"(start-up 144/96 dpi)", startup144.tool, startup.tool, "ms", std::nullopt});
   for (size_t i = 0; i < refresh.size(); ++i) {
     figures.push_back({"refresh " + std::to_string(kRefreshSizes[i]), refresh[i].tool, refresh[i].bare, "ms", 1.5});
   }
