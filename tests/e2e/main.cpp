@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     if (argument.rfind("--density=", 0) == 0) e2e::SetScreenDensity(std::atoi(argument.c_str() + 10));
   }
   if (e2e::ToolPath().empty()) {
-    fprintf(stderr, "usage: tavelin_e2e --tool=<path of tavelin.exe> [--artifacts=<folder>] [--density=<pixels per inch>]\n");
+    fprintf(stderr,
+            "usage: tavelin_e2e --tool=<path of tavelin.exe> [--artifacts=<folder>] [--density=<pixels per inch>]\n");
     return 2;
   }
   return RUN_ALL_TESTS();

@@ -130,7 +130,9 @@ protected:
 
   std::map<std::string, RECT> Places() const {
     std::map<std::string, RECT> places;
-    for (const TControl* control : form->Controls()) places[control->Name()] = PlaceOf(classlib::win::ControlWindow(*control));
+    for (const TControl* control : form->Controls()) {
+      places[control->Name()] = PlaceOf(classlib::win::ControlWindow(*control));
+    }
     return places;
   }
 
@@ -187,8 +189,8 @@ TEST_F(FormDensity, TakesTheSuggestedRectangleAndLaysItsControlsOutAgainKeepingT
     }
     EXPECT_EQ(FontHeight(child), -17);
   }
-  EXPECT_GT(at144.at("Caption1").right - at144.at("Caption1").left, at96.at("Caption1").right - at96.at("Caption1").left)
-      << "the label grew with its font";
+  const auto width = [](const RECT& place) { return place.right - place.left; };
+  EXPECT_GT(width(at144.at("Caption1")), width(at96.at("Caption1"))) << "the label grew with its font";
 
   EXPECT_EQ(GetFocus(), field) << "the focus stays where it was";
   EXPECT_EQ(form->Path->Text(), "C:\\Downloads\\old.part");
