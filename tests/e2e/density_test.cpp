@@ -123,6 +123,7 @@ TEST_F(Density, TheWindowIsLaidOutWholeAtTheScreensDensity) {
   }
 
   std::optional<ChildWindow> logo;
+  std::optional<ChildWindow> frame;
   for (const ChildWindow& child : Children(main)) {
     if (child.className != L"Static") continue;
     const int type = child.style & SS_TYPEMASK;
@@ -133,25 +134,44 @@ TEST_F(Density, TheWindowIsLaidOutWholeAtTheScreensDensity) {
     ExpectNear(child.rect.top, Scaled(place.top), "top");
     ExpectNear(child.rect.right - child.rect.left, Scaled(place.width), "width");
     ExpectNear(child.rect.bottom - child.rect.top, Scaled(place.height), "height");
-    if (type == SS_BITMAP) logo = child;
+    (type == SS_BITMAP ? logo : frame) = child;
   }
   ASSERT_TRUE(logo.has_value());
+  ASSERT_TRUE(frame.has_value());
+
+  ASSERT_TRUE(BringToFront(main));
+  tool.Settle();
+  HDC screen = GetDC(nullptr);
+  // A pixel of the window as the screen shows it, from a child's top-left corner.
+  const auto pixel = [&](const RECT& child, int x, int y) {
+    POINT at{child.left + x, child.top + y};
+    ClientToScreen(main, &at);
+    return GetPixel(screen, at.x, at.y);
+  };
 
   // The logo is drawn at the control's size: the emblem's rim, which reaches row 48 of the
   // picture's 52 at 96 pixels per inch, reaches the same share of the control's height.
-  ASSERT_TRUE(BringToFront(main));
-  tool.Settle();
-  POINT origin{logo->rect.left, logo->rect.top};
-  ClientToScreen(main, &origin);
-  const int column = origin.x + Scaled(25);
-  const int height = logo->rect.bottom - logo->rect.top;
-  HDC screen = GetDC(nullptr);
   int lowestDark = -1;
-  for (int row = 0; row < height; ++row) {
-    if (Dark(GetPixel(screen, column, origin.y + row))) lowestDark = row;
+  for (int row = 0; row < logo->rect.bottom - logo->rect.top; ++row) {
+    if (Dark(pixel(logo->rect, Scaled(25), row))) lowestDark = row;
   }
-  ReleaseDC(nullptr, screen);
   ExpectNear(lowestDark, Scaled(48), "the emblem's lowest row");
+
+  // What the system's visual style must leave as it is: the homepage link in navy, the read-only
+  // field on the window's colour, the sunken frame's shadow and light.
+  const RECT link = Child(main, L"Static", L"Homepage: example.org/tavelin").rect;
+  int navy = 0;
+  for (int y = 0; y < link.bottom - link.top; ++y) {
+    for (int x = 0; x < link.right - link.left; ++x) navy += pixel(link, x, y) == RGB(0, 0, 128);
+  }
+  EXPECT_GT(navy, 0) << "the link is drawn in navy";
+  const RECT field = Child(main, L"Edit").rect;
+  EXPECT_EQ(pixel(field, (field.right - field.left) / 2, (field.bottom - field.top) / 2), GetSysColor(COLOR_WINDOW));
+  const RECT& bevel = frame->rect;
+  const int middle = (bevel.bottom - bevel.top) / 2;
+  EXPECT_EQ(pixel(bevel, 0, middle), GetSysColor(COLOR_BTNSHADOW)) << "the frame's left edge";
+  EXPECT_EQ(pixel(bevel, bevel.right - bevel.left - 1, middle), GetSysColor(COLOR_BTNHIGHLIGHT)) << "its right edge";
+  ReleaseDC(nullptr, screen);
 }
 
 TEST_F(Density, TheMessageBoxAndTheFileDialogAreTheSystemsAtTheSameDensity) {
