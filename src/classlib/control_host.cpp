@@ -1,9 +1,13 @@
 #include "classlib/control_host.h"
 
+#include "classlib/dpi_scaling.h"
 #include "classlib/form.h"
 
 TControl::TControl(TForm& parent, ControlSettings settings)
-    : parent_(&parent), settings_(std::move(settings)), impl_(std::make_unique<Impl>()) {
+    : parent_(&parent),
+      described_(std::move(settings)),
+      settings_(classlib::ScaleControlSettings(described_, parent.CurrentPPI(), parent.Settings().pixelsPerInch)),
+      impl_(std::make_unique<Impl>()) {
   impl_->text = settings_.caption;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "classlib/controls.h"
+#include "classlib/dpi_scaling.h"
 #include "classlib/form.h"
 #include "classlib/form_win.h"
 #include "classlib/sysutils.h"
@@ -14,19 +15,20 @@ constexpr int kFirstControlId = 100;
 }  // namespace
 
 TControl::TControl(TForm& parent, ControlSettings settings)
-    : parent_(&parent), settings_(std::move(settings)), impl_(std::make_unique<Impl>()) {}
+    : parent_(&parent),
+      described_(std::move(settings)),
+      settings_(classlib::ScaleControlSettings(described_, parent.CurrentPPI(), parent.Settings().pixelsPerInch)),
+      impl_(std::make_unique<Impl>()) {}
 
 TControl::~TControl() = default;
 
-void TControl::Impl::Create(TControl& control, const char* windowClass, DWORD style, DWORD exStyle,
-                            int windowHeight) {
+void TControl::Impl::Create(TControl& control, const char* windowClass, DWORD style, DWORD exStyle) {
   const TBounds& bounds = control.Bounds();
   const int id = kFirstControlId + control.Parent().ComponentCount();
   if (control.TabOrder() >= 0) style |= WS_TABSTOP;
   window.reset(CreateWindowExA(exStyle, windowClass, control.Settings().caption.c_str(),
                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, bounds.left,
-                               bounds.top, bounds.width,
-                               windowHeight >= 0 ? windowHeight : bounds.height,
+                               bounds.top, bounds.width, bounds.height,
                                classlib::win::FormWindow(control.Parent()),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleA(nullptr), nullptr));

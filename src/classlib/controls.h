@@ -69,6 +69,10 @@ public:
   bool Enabled() const;
   void SetEnabled(bool enabled);
 
+  // Lays the control out at `to` pixels per inch: its settings anew from the description's
+  // values (at `from`), scaled.
+  void ChangeScale(int to, int from);
+
   // Runs the OnClick handler, if one is bound (a click, or the button's key).
   void Click();
   bool HasOnClick() const { return static_cast<bool>(settings_.onClick); }
@@ -77,13 +81,16 @@ public:
   Impl& Platform() const { return *impl_; }
 
 protected:
+  // `settings` are the description's; the control is laid out at its parent's density.
   TControl(TForm& parent, ControlSettings settings);
+  // The settings the control is laid out with: the description's, at the parent's density.
   const ControlSettings& Settings() const { return settings_; }
   // A label that sizes itself to its text records the measured size here.
   void SetMeasuredSize(int width, int height);
 
 private:
   TForm* parent_;
+  ControlSettings described_;  // as the description gives them
   ControlSettings settings_;
   std::unique_ptr<Impl> impl_;
 };

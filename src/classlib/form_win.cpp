@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "classlib/application.h"
+#include "classlib/dpi_win.h"
 #include "classlib/form.h"
 #include "classlib/form_win.h"
 
@@ -172,7 +173,8 @@ TForm::TForm(TComponent& owner, std::string className)
       settings_.bounds.top, settings_.bounds.width, settings_.bounds.height,
       classlib::win::ApplicationWindow(), nullptr, GetModuleHandleA(nullptr), this));
   if (!impl_->window) throw EOutOfResources("Fenster kann nicht erzeugt werden");
-  impl_->font = classlib::win::CreateFontFrom(settings_.font);
+  SetScale(classlib::win::WindowPixelsPerInch(impl_->window.get()));
+  impl_->font = classlib::win::CreateFontFrom(Font());
 }
 
 TForm::~TForm() {
@@ -186,9 +188,22 @@ void TForm::ApplySettings(FormSettings settings) {
   settings_ = std::move(settings);
   HWND window = impl_->window.get();
   SetWindowTextA(window, settings_.caption.c_str());
-  SetWindowPos(window, nullptr, settings_.bounds.left, settings_.bounds.top, settings_.bounds.width,
-               settings_.bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  impl_->font = classlib::win::CreateFontFrom(settings_.font);
+  SetScale(classlib::win::WindowPixelsPerInch(window));
+  const TBounds bounds = classlib::win::FormWindowBounds(*this, window);
+  SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  impl_->font = classlib::win::CreateFontFrom(Font());
+}
+
+void TForm::ScaleNative() {
+  // Controls are placed from the client area's origin: scrolled back to it first.
+  impl_->ScrollTo(SB_HORZ, 0);
+  impl_->ScrollTo(SB_VERT, 0);
+  // The previous font goes once no control uses it.
+  const classlib::win::UniqueFont previous = std::move(impl_->font);
+  impl_->font = classlib::win::CreateFontFrom(Font());
+  for (TControl* control : controls_) control->Platform().Rescale(*control, impl_->font.get());
+  impl_->UpdateScrollBars(*this);
+  RedrawWindow(impl_->window.get(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 std::string TForm::Caption() const {
@@ -352,6 +367,9 @@ LRESULT HandleFormMessage(TForm& form, HWND window, UINT message, WPARAM wParam,
     case WM_SIZE:
       impl.UpdateScrollBars(form);
       break;
+    case WM_DPICHANGED:
+      classlib::win::ChangeFormDensity(form, window, wParam, lParam);
+      return 0;
     case WM_HSCROLL:
       impl.OnScroll(SB_HORZ, wParam);
       return 0;

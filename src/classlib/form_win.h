@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "classlib/controls.h"
@@ -44,7 +45,13 @@ struct TControl::Impl {
   classlib::win::UniqueBitmap bitmap;  // the picture of an image
   HBRUSH textBackground = nullptr;     // brush for WM_CTLCOLOR*, owned by the form
 
+  // What the control does once its window has its place and font at a density: a label takes
+  // the size of its text, an image its picture at the control's size, a list its heights.
+  std::function<void()> fit;
+
   // Makes the child window of `control` in its parent form, at its place, with its font.
-  void Create(TControl& control, const char* windowClass, DWORD style, DWORD exStyle = 0,
-              int windowHeight = -1);
+  void Create(TControl& control, const char* windowClass, DWORD style, DWORD exStyle = 0);
+  // Gives the window the control's place and font again (after a change of density): its own
+  // font made anew, or `parentFont`; then fits it.
+  void Rescale(TControl& control, HFONT parentFont);
 };

@@ -28,11 +28,14 @@ SIZE MeasureText(HWND window, HFONT font, const std::string& text) {
 TLabel::TLabel(TForm& parent, ControlSettings settings) : TControl(parent, std::move(settings)) {
   // SS_NOTIFY: a label reports clicks (the homepage link) and asks for its cursor.
   Platform().Create(*this, "STATIC", SS_LEFT | SS_NOTIFY);
-  if (Settings().autoSize) {
+  // At every density the label takes the size of its text in its font.
+  Platform().fit = [this, &parent] {
+    if (!Settings().autoSize) return;
     HWND window = classlib::win::ControlWindow(*this);
     HFONT font = Platform().ownFont ? Platform().ownFont.get() : classlib::win::FormFont(parent);
     const SIZE size = MeasureText(window, font, Settings().caption);
     SetMeasuredSize(size.cx, size.cy);
     SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  };
+  Platform().fit();
 }

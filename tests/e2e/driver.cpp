@@ -27,6 +27,11 @@ std::wstring& ArtifactStorage() {
   return folder;
 }
 
+int& DensityStorage() {
+  static int pixelsPerInch = 0;
+  return pixelsPerInch;
+}
+
 struct Search {
   DWORD processId;
   const wchar_t* className;  // null: any
@@ -56,6 +61,8 @@ const std::wstring& ToolPath() { return ToolPathStorage(); }
 void SetToolPath(std::wstring path) { ToolPathStorage() = std::move(path); }
 const std::wstring& ArtifactFolder() { return ArtifactStorage(); }
 void SetArtifactFolder(std::wstring folder) { ArtifactStorage() = std::move(folder); }
+int ScreenDensity() { return DensityStorage(); }
+void SetScreenDensity(int pixelsPerInch) { DensityStorage() = pixelsPerInch; }
 
 std::wstring Widen(const std::string& cp1252) {
   if (cp1252.empty()) return {};
@@ -419,6 +426,19 @@ void SelectEntry(HWND main, const std::string& entry) {
 }
 
 int HandleCount(DWORD processId) { return test_support::ProcessHandleCount(processId); }
+
+SIZE TextSize(const std::wstring& text, const wchar_t* face, int height, UINT format) {
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+  HGDIOBJ previous = SelectObject(dc, font);
+  RECT rect{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | format);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
 
 void SaveScreenshot(HWND window, const std::wstring& name) {
   if (ArtifactFolder().empty()) return;

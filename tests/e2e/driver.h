@@ -22,6 +22,10 @@ void SetToolPath(std::wstring path);
 // Where screenshots go (--artifacts=<folder>); empty: none are saved.
 const std::wstring& ArtifactFolder();
 void SetArtifactFolder(std::wstring folder);
+// The screen density the prefix was set to for this run (--density=<pixels per inch>); 0 when
+// the run is not one of the density runs.
+int ScreenDensity();
+void SetScreenDensity(int pixelsPerInch);
 
 std::wstring Widen(const std::string& cp1252);
 std::string Narrow(const std::wstring& text);  // to CP1252
@@ -152,6 +156,11 @@ void SelectEntry(HWND main, const std::string& entry);
 // The number of handles a process holds, from the system's handle table (under Wine
 // GetProcessHandleCount gives 0 for other processes); -1 when the table cannot be read.
 int HandleCount(DWORD processId);
+
+// The size of `text` as DrawText measures it in `format` (DT_CALCRECT added), in a font of that
+// face and height made here: at the prefix's density, as the tool makes it.
+inline constexpr UINT kLabelFormat = DT_EXPANDTABS | DT_NOCLIP;  // as a label measures its text
+SIZE TextSize(const std::wstring& text, const wchar_t* face, int height, UINT format);
 
 // Saves the window as it is on the screen to <artifacts>/<name>.bmp (if artifacts are on).
 void SaveScreenshot(HWND window, const std::wstring& name);

@@ -4,23 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "e2e/driver.h"
+#include "e2e/main_window_layout.h"
 
 namespace e2e {
 namespace {
-
-// The size of a label's text in the window's font, measured here as the tool measures it.
-SIZE LabelTextSize(const std::wstring& text) {
-  HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif");
-  HGDIOBJ previous = SelectObject(dc, font);
-  RECT rect{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_EXPANDTABS | DT_NOCLIP);
-  SelectObject(dc, previous);
-  DeleteObject(font);
-  ReleaseDC(nullptr, dc);
-  return {rect.right, rect.bottom};
-}
 
 int StaticType(const ChildWindow& child) { return child.style & SS_TYPEMASK; }
 
@@ -65,37 +52,19 @@ TEST_F(MainWindow, OpensAtItsPlaceWithEveryControlWhereItBelongs) {
   tool.Settle();
   RECT frame{};
   GetWindowRect(main, &frame);
-  EXPECT_EQ(frame.left, 47);
-  EXPECT_EQ(frame.top, 80);
-  EXPECT_EQ(frame.right - frame.left, 624);
-  EXPECT_EQ(frame.bottom - frame.top, 227);
+  EXPECT_EQ(frame.left, kMainWindowPlace.left);
+  EXPECT_EQ(frame.top, kMainWindowPlace.top);
+  EXPECT_EQ(frame.right - frame.left, kMainWindowPlace.width);
+  EXPECT_EQ(frame.bottom - frame.top, kMainWindowPlace.height);
   SaveScreenshot(main, L"main-window");
 
-  struct Expected {
-    const wchar_t* className;
-    const wchar_t* text;  // null: found by its kind
-    int left, top, width, height;  // width 0: a label, as wide and high as its text
-  };
-  const Expected expected[] = {
-      {L"Static", L"Connection for resume:", 12, 56, 109, 13},
-      {L"Static", L"Unfinished download file:", 12, 12, 118, 13},
-      {L"Static", L"Homepage: example.org/tavelin", 132, 184, 0, 0},
-      {L"Static", L"Kestrel Bay Software", 132, 144, 0, 0},
-      {L"Static", L"Mira Holt (mira.holt@example.org)", 132, 160, 0, 0},
-      {L"ComboBox", nullptr, 12, 72, 509, 21},
-      {L"Button", L"&Refresh", 528, 72, 75, 25},
-      {L"Edit", nullptr, 12, 28, 509, 21},
-      {L"Button", L"&Select file...", 528, 28, 75, 25},
-      {L"Button", L"Resume damaged file on new connection", 12, 104, 221, 25},
-      {L"Button", L"&Exit", 532, 168, 75, 25},
-  };
-  for (const Expected& row : expected) {
+  for (const ControlPlace& row : kControlPlaces) {
     SCOPED_TRACE(Narrow(row.text ? row.text : row.className));
     const ChildWindow child = Child(main, row.className, row.text ? row.text : L"");
-    SIZE size{row.width, row.height};
-    if (row.width == 0) size = LabelTextSize(row.text);
-    EXPECT_EQ(child.rect.left, row.left);
-    EXPECT_EQ(child.rect.top, row.top);
+    SIZE size{row.place.width, row.place.height};
+    if (row.place.width == 0) size = TextSize(row.text, L"MS Sans Serif", -11, kLabelFormat);
+    EXPECT_EQ(child.rect.left, row.place.left);
+    EXPECT_EQ(child.rect.top, row.place.top);
     EXPECT_EQ(child.rect.right - child.rect.left, size.cx);
     EXPECT_EQ(child.rect.bottom - child.rect.top, size.cy);
   }
@@ -105,17 +74,17 @@ TEST_F(MainWindow, OpensAtItsPlaceWithEveryControlWhereItBelongs) {
     if (child.className != L"Static") continue;
     if (StaticType(child) == SS_BITMAP) {
       ++images;
-      EXPECT_EQ(child.rect.left, 8);
-      EXPECT_EQ(child.rect.top, 144);
-      EXPECT_EQ(child.rect.right - child.rect.left, 119);
-      EXPECT_EQ(child.rect.bottom - child.rect.top, 52);
+      EXPECT_EQ(child.rect.left, kLogoPlace.left);
+      EXPECT_EQ(child.rect.top, kLogoPlace.top);
+      EXPECT_EQ(child.rect.right - child.rect.left, kLogoPlace.width);
+      EXPECT_EQ(child.rect.bottom - child.rect.top, kLogoPlace.height);
       EXPECT_NE(SendMessageW(child.handle, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the logo is shown";
     } else if (StaticType(child) == SS_OWNERDRAW) {
       ++frames;
-      EXPECT_EQ(child.rect.left, 4);
-      EXPECT_EQ(child.rect.top, 4);
-      EXPECT_EQ(child.rect.right - child.rect.left, 609);
-      EXPECT_EQ(child.rect.bottom - child.rect.top, 133);
+      EXPECT_EQ(child.rect.left, kBevelPlace.left);
+      EXPECT_EQ(child.rect.top, kBevelPlace.top);
+      EXPECT_EQ(child.rect.right - child.rect.left, kBevelPlace.width);
+      EXPECT_EQ(child.rect.bottom - child.rect.top, kBevelPlace.height);
     }
   }
   EXPECT_EQ(images, 1);
