@@ -45,15 +45,17 @@ Options ParseOptions(int argc, char** argv) {
     else if (name == "--refresh-runs") options.refreshRuns = Count(value);
     else if (name == "--large-refresh-runs") options.largeRefreshRuns = Count(value);
     else if (name == "--resume-runs") options.resumeRuns = Count(value);
+    else if (name == "--startup-only") options.startupOnly = true;
     else throw BenchError("unknown argument: " + argument);
   }
-  if (options.tool.empty() || options.floor.empty() || options.bareRefresh.empty() || options.bareWindow.empty() ||
-      options.data.empty() ||
-      options.results.empty() || options.samples.empty() || options.cpRuns.empty() || options.exeSize == 0) {
+  const bool programs = !options.tool.empty() && !options.floor.empty() && !options.bareWindow.empty() &&
+                        !options.data.empty();
+  const bool rest = !options.bareRefresh.empty() && !options.cpRuns.empty() && options.exeSize != 0;
+  if (!programs || options.results.empty() || options.samples.empty() || (!options.startupOnly && !rest)) {
     throw BenchError(
         "usage: tavelin_bench --tool=EXE --floor=EXE --bare-refresh=EXE --bare-window=EXE --data=FOLDER --results=CSV "
         "--samples=CSV --cp-ms=MS,MS,... --exe-size=BYTES [--startup-runs=N --refresh-runs=N "
-        "--large-refresh-runs=N --resume-runs=N]");
+        "--large-refresh-runs=N --resume-runs=N] | --startup-only without --bare-refresh, --cp-ms and --exe-size");
   }
   return options;
 }

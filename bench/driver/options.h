@@ -18,6 +18,7 @@ struct Options {
   std::vector<double> cpRuns;  // cp of the damaged file outside Wine, in ms
   std::uint64_t exeSize = 0;   // tavelin.exe in bytes
 
+  bool startupOnly = false;  // only the start-up figures: no bare refresh, cp runs or exe size
   int startupRuns = 21;
   int refreshRuns = 9;
   int largeRefreshRuns = 5;

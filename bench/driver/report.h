@@ -16,6 +16,9 @@ struct Series {
 };
 
 double Median(std::vector<double> values);
+double Minimum(const std::vector<double>& values);
+// The interquartile range: how far the middle half of the runs lie apart.
+double Spread(std::vector<double> values);
 
 struct Figure {
   std::string name;

@@ -1,7 +1,11 @@
 #include "driver/startup.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "driver/clock.h"
 #include "driver/controls.h"
+#include "driver/density.h"
 #include "driver/program.h"
 
 namespace bench {
@@ -17,9 +21,14 @@ bool Answers(HWND window) {
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kStartTimeoutMs, &ignored) != 0;
 }
 
+struct Start {
+  double ms = 0;
+  int clientWidth = 0;
+};
+
 // Starts `path` and times it until its window of `windowClass` is visible and answers: with
 // `entries` items in its list, or (kNoList) at all.
-double TimeStart(const std::wstring& path, const wchar_t* windowClass, int entries) {
+Start TimeStart(const std::wstring& path, const wchar_t* windowClass, int entries) {
   const Stopwatch clock;
   Program program(path);
   HWND window = nullptr;
@@ -33,26 +42,38 @@ double TimeStart(const std::wstring& path, const wchar_t* windowClass, int entri
       },
       kStartTimeoutMs, "a window of the program started");
   const double elapsed = clock.ElapsedMs();
+  RECT client{};
+  GetClientRect(window, &client);
   program.Close(window);
-  return elapsed;
+  return {elapsed, client.right};
 }
 
 }  // namespace
 
-StartupRuns MeasureStartup(const Options& options, int entries) {
-  StartupRuns runs{{"tavelin.exe", {}}, {"floor (empty window)", {}}, {"bare window", {}}};
+StartupRuns MeasureStartup(const Options& options, int entries, int pixelsPerInch) {
+  // Appended rather than added up: GCC 12 warns of a false overlap in a chain of std::string +.
+  std::string at = " at ";
+  at.append(std::to_string(pixelsPerInch)).append(" dpi");
+  StartupRuns runs{{"tavelin.exe", {}}, {"floor", {}}, {"bare window", {}}};
+  for (Series* series : {&runs.tool, &runs.floor, &runs.bareWindow}) series->name.append(at);
   const auto tool = [&] { return TimeStart(options.tool, L"TForm1", entries); };
   const auto floor = [&] { return TimeStart(options.floor, L"TavelinFloor", kNoList); };
   const auto bareWindow = [&] { return TimeStart(options.bareWindow, L"TavelinBareWindow", entries); };
-  // The first start of each loads its files from disk; the runs measure starts as a user sees
-  // them after that.
-  (void)tool();
+  SetScreenDensity(pixelsPerInch);
+  // The first start of each loads its files from disk (and the first at a new density has Wine
+  // register its fonts for it); the runs measure starts as a user sees them after that.
+  runs.toolWidth = tool().clientWidth;
   (void)floor();
-  (void)bareWindow();
+  runs.bareWidth = bareWindow().clientWidth;
+  if (std::abs(runs.toolWidth - runs.bareWidth) > 1) {
+    std::string what = "the tool's window and the bare one are not made at the same density";
+    what.append(at).append(": ").append(std::to_string(runs.toolWidth)).append(" and ");
+    throw BenchError(what.append(std::to_string(runs.bareWidth)).append(" pixels wide"));
+  }
   for (int run = 0; run < options.startupRuns; ++run) {
-    runs.tool.runs.push_back(tool());
-    runs.floor.runs.push_back(floor());
-    runs.bareWindow.runs.push_back(bareWindow());
+    runs.tool.runs.push_back(tool().ms);
+    runs.floor.runs.push_back(floor().ms);
+    runs.bareWindow.runs.push_back(bareWindow().ms);
   }
   return runs;
 }

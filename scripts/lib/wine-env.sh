@@ -8,11 +8,11 @@ wine_env() {  # wine_env <prefix>: the environment every Wine call of ours runs 
   export WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
-xvfb_start() {  # xvfb_start <session dir>: starts Xvfb on the first free display from :90 on
-  local session=$1 n
+xvfb_start() {  # xvfb_start <session dir> [WxH]: starts Xvfb on the first free display from :90 on
+  local session=$1 size=${2:-1024x768} n
   for n in $(seq 90 189); do
     [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$session/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$session/xvfb.log" 2>&1 &
     echo $! >"$session/xvfb.pid"
     local tries
     for tries in $(seq 1 50); do
@@ -29,8 +29,8 @@ xvfb_start() {  # xvfb_start <session dir>: starts Xvfb on the first free displa
   return 1
 }
 
-wine_prefix_create() {  # wine_prefix_create <prefix>: a fresh prefix with Wine's own fonts
-  local prefix=$1
+wine_prefix_create() {  # wine_prefix_create <prefix> [WxH]: a fresh prefix with Wine's own fonts
+  local prefix=$1 desktop=${2:-1024x768}
   (
     wine_env "$prefix"
     wineboot -i >/dev/null 2>&1
@@ -43,7 +43,7 @@ wine_prefix_create() {  # wine_prefix_create <prefix>: a fresh prefix with Wine'
     # Without a window manager on the display, Wine draws no frames or title bars; in a virtual
     # desktop it draws them itself, so windows and screenshots look as they do on Windows.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
     wineserver -k 2>/dev/null || true
     wineserver -w
   )
@@ -60,6 +60,13 @@ wine_server_start() {  # wine_server_start <session dir>: after xvfb_start and t
     wineserver --persistent
     wine cmd.exe /c exit
   ) >>"$1/wineserver.log" 2>&1 </dev/null
+}
+
+wine_set_density() {  # wine_set_density <pixels per inch>: the screen density of $WINEPREFIX
+  # Read by each Wine process as it starts: the prefix is left idle first, so that the next
+  # process (and the desktop it starts) takes the new value.
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -w
 }
 
 wine_session_stop() {  # wine_session_stop <session dir>

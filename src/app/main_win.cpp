@@ -4,18 +4,24 @@
 #include <windows.h>
 
 #include "classlib/application/application.h"
+#include "classlib/application/application_win.h"
 #include "ui/form1.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // The one application object. It is made here rather than before the entry point, so that a
-  // failure while making it is reported like any other.
-  TApplication application;
   try {
-    Application->Initialize();
-    Application->CreateForm(Form1);
-    Application->Run();
+    // The one application object. It is made here rather than before the entry point, so that a
+    // failure while making it is reported too.
+    TApplication application;
+    try {
+      Application->Initialize();
+      Application->CreateForm(Form1);
+      Application->Run();
+    } catch (...) {
+      Application->HandleException(std::current_exception());
+    }
   } catch (...) {
-    Application->HandleException(std::current_exception());
+    // Making the application object failed: its error box is shown without it.
+    classlib::win::ShowErrorWithoutApplication(std::current_exception());
   }
   return 0;
 }

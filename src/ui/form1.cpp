@@ -1,5 +1,8 @@
 #include "ui/form1.h"
 
+#include <optional>
+#include <string>
+
 #include "classlib/application/application.h"
 #include "classlib/application/shell.h"
 #include "repair/client_registry.h"
@@ -8,6 +11,18 @@
 #include "ui/homepage.h"
 
 TForm1* Form1 = nullptr;
+
+namespace {
+
+// The repair operations ask and tell the user through the application's message box.
+class ApplicationUser : public repair::User {
+public:
+  int ShowMessage(const std::string& text, const std::string& caption, unsigned flags) override {
+    return Application->ShowMessageBox(text, caption, flags);
+  }
+};
+
+}  // namespace
 
 TForm1::TForm1(TComponent& owner) : TForm(owner, "TForm1") {
   ReadFormResource(*this, "TFORM1", Published());
@@ -29,13 +44,24 @@ PublishedTable TForm1::Published() {
   };
 }
 
-void TForm1::BUpdateClick(TObject*) { repair::RefreshDownloadList(*CBResume); }
+void TForm1::BUpdateClick(TObject*) {
+  repair::RefreshDownloadList(CBResume->Items());
+  // Not reached when the list refused an entry: then nothing is selected.
+  if (CBResume->Items().Count() > 0) CBResume->SetItemIndex(0);
+}
 
 void TForm1::BSelectClick(TObject*) {
   if (ODFile->Execute()) EDamaged->SetText(ODFile->FileName());
 }
 
-void TForm1::BStartClick(TObject*) { repair::ResumeOnNewConnection(EDamaged->Text(), *CBResume); }
+void TForm1::BStartClick(TObject*) {
+  const std::string damagedFile = EDamaged->Text();
+  const int index = CBResume->ItemIndex();
+  std::optional<std::string> entryName;
+  if (index >= 0) entryName = CBResume->Items().Strings(index);
+  ApplicationUser user;
+  repair::ResumeOnNewConnection(damagedFile, entryName, user);
+}
 
 void TForm1::LHomepageClick(TObject*) {
   classlib::ShellOpen(*this, "open", std::string("http://") + ui::kHomepageAddress, classlib::kShowNormal);

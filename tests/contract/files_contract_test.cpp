@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 #include <filesystem>
@@ -13,6 +16,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "classlib/files/files.h"
 
@@ -138,16 +142,98 @@ TEST_F(FileSeam, SizesAreReadWholeAndAMissingFileHasNone) {
   EXPECT_EQ(files::FindFileSize(At("some")), 10241u);
   EXPECT_EQ(files::FindFileSize(At("large")), 4'294'977'537u);
 
-  EXPECT_EQ(files::SizeOfReadableFile(At("empty")).size, 0u);
-  EXPECT_EQ(files::SizeOfReadableFile(At("some")).size, 10241u);
-  EXPECT_EQ(files::SizeOfReadableFile(At("large")).size, 4'294'977'537u);
-  for (const char* unreadable : {"missing", "folder"}) {
-    SCOPED_TRACE(unreadable);
-    const auto read = files::SizeOfReadableFile(At(unreadable));
-    EXPECT_EQ(read.size, std::nullopt);
-    EXPECT_NE(read.error.code, 0u);
-    EXPECT_FALSE(read.error.reason.empty());
+  EXPECT_EQ(files::HoldForCopy(At("empty")).file.Size(), 0u);
+  EXPECT_EQ(files::HoldForCopy(At("some")).file.Size(), 10241u);
+  EXPECT_EQ(files::HoldForCopy(At("large")).file.Size(), 4'294'977'537u);
+  for (const auto& [name, failure] : {std::pair{"missing", files::HoldFailure::kMissing},
+                                      std::pair{"folder", files::HoldFailure::kNotAFile}}) {
+    SCOPED_TRACE(name);
+    const auto hold = files::HoldForCopy(At(name));
+    EXPECT_FALSE(hold.file);
+    EXPECT_EQ(hold.failure, failure);
+    EXPECT_NE(hold.error.code, 0u);
+    EXPECT_FALSE(hold.error.reason.empty());
   }
+}
+
+// Another program's handle that may write the file, as a download client keeps one.
+class Writer {
+public:
+  explicit Writer(const fs::path& path) {
+#ifdef _WIN32
+    handle_ = CreateFileA(path.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(handle_, INVALID_HANDLE_VALUE);
+#else
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    EXPECT_GE(fd_, 0);
+#endif
+  }
+  ~Writer() {
+#ifdef _WIN32
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+#else
+    if (fd_ >= 0) ::close(fd_);
+#endif
+  }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+private:
+#ifdef _WIN32
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+#else
+  int fd_ = -1;
+#endif
+};
+
+// While the old file is held for the copy, nobody may write, rename or delete it under any of
+// its names, while it can still be read and copied.
+TEST_F(FileSeam, AHeldFileCanBeReadAndCopiedButNotDeletedOrOverwritten) {
+  Write(At("old.part"), "damaged data");
+  Write(At("other"), "other data");
+  fs::create_hard_link(At("old.part"), At("second name"));
+  const auto identity = files::IdentityOf(At("old.part"));
+
+  {
+    const auto hold = files::HoldForCopy(At("old.part"));
+    ASSERT_TRUE(hold.file) << hold.error.reason;
+    EXPECT_EQ(hold.failure, files::HoldFailure::kNone);
+    EXPECT_EQ(hold.file.Identity(), identity);
+    EXPECT_EQ(hold.file.Size(), 12u);
+
+    EXPECT_TRUE(files::HoldForCopy(At("old.part")).file) << "others may read it too";
+    EXPECT_FALSE(files::CopyFileOver(At("old.part"), At("copy")).has_value());
+    EXPECT_EQ(Read(At("copy")), "damaged data");
+
+    EXPECT_FALSE(files::RemoveFile(At("old.part")));
+    EXPECT_FALSE(files::RemoveFile(At("second name")));
+    EXPECT_TRUE(files::CopyFileOver(At("other"), At("old.part")).has_value());
+    EXPECT_TRUE(files::CopyFileOver(At("other"), At("second name")).has_value());
+#ifdef _WIN32
+    EXPECT_FALSE(MoveFileA(At("old.part").c_str(), At("renamed").c_str()));
+    EXPECT_FALSE(MoveFileExA(At("other").c_str(), At("old.part").c_str(), MOVEFILE_REPLACE_EXISTING));
+    HANDLE writer = CreateFileA(At("old.part").c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
+    if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
+#endif
+    EXPECT_EQ(Read(At("old.part")), "damaged data");
+  }
+
+  EXPECT_TRUE(files::RemoveFile(At("second name"))) << "released with the hold";
+}
+
+TEST_F(FileSeam, AFileThatAnotherProgramHasOpenToWriteCannotBeHeld) {
+  Write(At("old.part"), "still being written");
+  {
+    Writer client(At("old.part"));
+    const auto hold = files::HoldForCopy(At("old.part"));
+    EXPECT_FALSE(hold.file);
+    EXPECT_EQ(hold.failure, files::HoldFailure::kInUse);
+  }
+  EXPECT_TRUE(files::HoldForCopy(At("old.part")).file) << "once the writer closed it";
 }
 
 // A second name of a file (on Windows its generated short name) is told from the file's own

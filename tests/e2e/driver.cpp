@@ -27,6 +27,11 @@ std::wstring& ArtifactStorage() {
   return folder;
 }
 
+int& DensityStorage() {
+  static int pixelsPerInch = 0;
+  return pixelsPerInch;
+}
+
 struct Search {
   DWORD processId;
   const wchar_t* className;  // null: any
@@ -56,6 +61,8 @@ const std::wstring& ToolPath() { return ToolPathStorage(); }
 void SetToolPath(std::wstring path) { ToolPathStorage() = std::move(path); }
 const std::wstring& ArtifactFolder() { return ArtifactStorage(); }
 void SetArtifactFolder(std::wstring folder) { ArtifactStorage() = std::move(folder); }
+int ScreenDensity() { return DensityStorage(); }
+void SetScreenDensity(int pixelsPerInch) { DensityStorage() = pixelsPerInch; }
 
 std::wstring Widen(const std::string& cp1252) {
   if (cp1252.empty()) return {};
@@ -77,8 +84,9 @@ std::string Narrow(const std::wstring& text) {
 
 // --- The tool's process --------------------------------------------------------------------
 
-Tool::Tool(const std::wstring& arguments, const std::wstring& folder) {
-  std::wstring commandLine = L"\"" + ToolPath() + L"\"";
+Tool::Tool(const std::wstring& arguments, const std::wstring& folder, const std::wstring& program) {
+  const std::wstring& path = program.empty() ? ToolPath() : program;
+  std::wstring commandLine = L"\"" + path + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -87,7 +95,7 @@ Tool::Tool(const std::wstring& arguments, const std::wstring& folder) {
   // (1359) and starts it at the next try; that says nothing about the tool.
   DWORD error = 0;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    if (CreateProcessW(ToolPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
       error = 0;
       break;
@@ -121,6 +129,11 @@ std::vector<HWND> Tool::TopLevelWindows(const wchar_t* className) const {
   Search search{processId_, className, false, {}};
   EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND Tool::ApplicationWindow() const {
+  const auto windows = TopLevelWindows(L"TApplication");
+  return windows.size() == 1 ? windows.front() : nullptr;
 }
 
 HWND Tool::MainWindow(Duration timeout) const {
@@ -297,6 +310,11 @@ MessageBoxView ReadMessageBox(HWND box) {
     HWND button = GetDlgItem(box, id);
     if (button && IsWindowVisible(button)) view.buttons.push_back(id);
   }
+  // The button drawn as the default one, which Enter presses: Wine's box leaves DM_GETDEFID at
+  // IDOK whatever the flags say, so the button's own style tells.
+  for (int id : view.buttons) {
+    if ((GetWindowLongW(GetDlgItem(box, id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) view.defaultButton = id;
+  }
   return view;
 }
 
@@ -328,6 +346,28 @@ bool ClickButtonAndWait(HWND button, Duration timeout) {
 
 void ClickLabel(HWND form, HWND label) {
   PostMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(label), STN_CLICKED), reinterpret_cast<LPARAM>(label));
+}
+
+bool QueryEndSession(const Tool& tool) {
+  const auto windows = tool.TopLevelWindows(nullptr);
+  bool agreed = !windows.empty();
+  for (HWND window : windows) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000, &answer) ||
+        answer == FALSE) {
+      agreed = false;
+    }
+  }
+  return agreed;
+}
+
+void EndSession(const Tool& tool, bool ending) {
+  for (HWND window : tool.TopLevelWindows(nullptr)) {
+    // A window whose process ends while it handles the message gives no answer.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 5000,
+                        &ignored);
+  }
 }
 
 bool BringToFront(HWND window) {
@@ -386,6 +426,19 @@ void SelectEntry(HWND main, const std::string& entry) {
 }
 
 int HandleCount(DWORD processId) { return test_support::ProcessHandleCount(processId); }
+
+SIZE TextSize(const std::wstring& text, const wchar_t* face, int height, UINT format) {
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+  HGDIOBJ previous = SelectObject(dc, font);
+  RECT rect{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | format);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
 
 void SaveScreenshot(HWND window, const std::wstring& name) {
   if (ArtifactFolder().empty()) return;
@@ -539,6 +592,14 @@ std::string RandomBytes(size_t size, unsigned seed) {
   std::string bytes(size, '\0');
   for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
   return bytes;
+}
+
+std::string ShortNameOf(const std::string& path) {
+  char shortPath[MAX_PATH] = {};
+  if (GetShortPathNameA(path.c_str(), shortPath, MAX_PATH) == 0) return {};
+  // The folder's part of the path may be shortened too.
+  const std::string shortened(shortPath);
+  return shortened.substr(shortened.find_last_of('\\') + 1);
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {

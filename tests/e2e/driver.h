@@ -22,6 +22,10 @@ void SetToolPath(std::wstring path);
 // Where screenshots go (--artifacts=<folder>); empty: none are saved.
 const std::wstring& ArtifactFolder();
 void SetArtifactFolder(std::wstring folder);
+// The screen density the prefix was set to for this run (--density=<pixels per inch>); 0 when
+// the run is not one of the density runs.
+int ScreenDensity();
+void SetScreenDensity(int pixelsPerInch);
 
 std::wstring Widen(const std::string& cp1252);
 std::string Narrow(const std::wstring& text);  // to CP1252
@@ -50,8 +54,10 @@ struct ChildWindow {
 class Tool {
 public:
   // Starts the tool with `arguments` (after the program name) and `folder` as its current
-  // directory (empty: the driver's).
-  explicit Tool(const std::wstring& arguments = L"", const std::wstring& folder = L"");
+  // directory (empty: the driver's); `program` is a copy of it to start instead (empty: the
+  // tool under test itself).
+  explicit Tool(const std::wstring& arguments = L"", const std::wstring& folder = L"",
+                const std::wstring& program = L"");
   ~Tool();
   Tool(const Tool&) = delete;
   Tool& operator=(const Tool&) = delete;
@@ -67,6 +73,10 @@ public:
   std::vector<HWND> Dialogs() const;
   // Top-level windows of the tool (visible or not) with the given class.
   std::vector<HWND> TopLevelWindows(const wchar_t* className) const;
+
+  // The application window: the tool's taskbar entry and the owner of its other windows; null
+  // if there is not exactly one.
+  HWND ApplicationWindow() const;
 
   // The exit status, once the process ended within `timeout`.
   std::optional<DWORD> WaitForExit(Duration timeout = 10000ms) const;
@@ -108,6 +118,7 @@ struct MessageBoxView {
   std::wstring text;
   bool hasIcon = false;
   std::vector<int> buttons;  // the ids of its buttons (IDOK, IDCANCEL, ...)
+  int defaultButton = 0;     // the id of the button Enter presses
 };
 MessageBoxView ReadMessageBox(HWND box);
 
@@ -124,6 +135,12 @@ bool ClickButtonAndWait(HWND button, Duration timeout = 10000ms);
 // Clicks a label (its STN_CLICKED notification).
 void ClickLabel(HWND form, HWND label);
 
+// Log-off as the system does it. QueryEndSession asks every top-level window of the tool
+// whether the session may end (WM_QUERYENDSESSION) and says whether all agreed; EndSession then
+// tells each of them (WM_ENDSESSION) whether it ends.
+bool QueryEndSession(const Tool& tool);
+void EndSession(const Tool& tool, bool ending);
+
 // Keyboard input to the foreground window: a key with optional Alt or Shift.
 void PressKey(WORD virtualKey, bool alt = false, bool shift = false);
 bool BringToFront(HWND window);
@@ -139,6 +156,11 @@ void SelectEntry(HWND main, const std::string& entry);
 // The number of handles a process holds, from the system's handle table (under Wine
 // GetProcessHandleCount gives 0 for other processes); -1 when the table cannot be read.
 int HandleCount(DWORD processId);
+
+// The size of `text` as DrawText measures it in `format` (DT_CALCRECT added), in a font of that
+// face and height made here: at the prefix's density, as the tool makes it.
+inline constexpr UINT kLabelFormat = DT_EXPANDTABS | DT_NOCLIP;  // as a label measures its text
+SIZE TextSize(const std::wstring& text, const wchar_t* face, int height, UINT format);
 
 // Saves the window as it is on the screen to <artifacts>/<name>.bmp (if artifacts are on).
 void SaveScreenshot(HWND window, const std::wstring& name);
@@ -169,6 +191,8 @@ std::string ScratchFolder(const std::string& name);
 // `size` bytes of repeatable noise: the same seed gives the same bytes.
 std::string RandomBytes(size_t size, unsigned seed);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The short (8.3) name the file system gives the file `path`, without its folder; empty if none.
+std::string ShortNameOf(const std::string& path);
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 }  // namespace e2e

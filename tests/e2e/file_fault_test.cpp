@@ -13,7 +13,6 @@ namespace {
 
 constexpr char kEntry[] = "holiday video.avi";
 constexpr char kDamagedName[] = "holiday video (damaged).avi";
-constexpr char kNewData[] = "started again on a new connection";
 
 // The full-disk drive of the test session (tests/wine/wine-session), when the machine allowed it.
 constexpr char kFullDisk[] = "T:\\";
@@ -45,7 +44,9 @@ protected:
     newFile_ = folder_ + "\\" + kEntry;
     damagedBytes_ = RandomBytes(damagedSize, 11);
     WriteFileBytes(damaged_, damagedBytes_);
-    WriteFileBytes(newFile_, kNewData);
+    // As a new connection fetches it: the download's first bytes.
+    newBytes_ = damagedBytes_.substr(0, 33);
+    WriteFileBytes(newFile_, newBytes_);
     client::SetString(client::kOptions, "DownloadFolder", folder_);
     client::AddEntry(kEntry);
     client::SetString(client::EntryKey(kEntry), "Offset", "123");
@@ -102,7 +103,7 @@ protected:
     return value->data;
   }
 
-  std::string folder_, damaged_, newFile_, damagedBytes_;
+  std::string folder_, damaged_, newFile_, damagedBytes_, newBytes_;
 };
 
 // The client holds its new file open and lets nobody else in: the delete and the copy fail.
@@ -121,7 +122,7 @@ TEST_F(FileFault, ANewFileHeldOpenWithoutSharingIsReportedAndKeepsItsData) {
   ExpectErrorBoxThenNothing(tool, main, box, CopyFailed(ERROR_SHARING_VIOLATION), L"fault-held-open");
   CloseHandle(held);
 
-  EXPECT_EQ(ReadFileBytes(newFile_), kNewData);
+  EXPECT_EQ(ReadFileBytes(newFile_), newBytes_);
   EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
   EXPECT_EQ(Offset(), std::string("123\0", 4)) << "no offset for a copy that was not made";
 }
@@ -140,7 +141,7 @@ TEST_F(FileFault, ADamagedFileDeletedAfterItWasChosenIsRefusedBeforeAsking) {
                                 SystemText(ERROR_FILE_NOT_FOUND) + L" Nothing was changed.",
                             L"fault-damaged-deleted");
 
-  EXPECT_EQ(ReadFileBytes(newFile_), kNewData) << "the new file is not deleted for nothing";
+  EXPECT_EQ(ReadFileBytes(newFile_), newBytes_) << "the new file is not deleted for nothing";
   EXPECT_EQ(Offset(), std::string("123\0", 4));
 }
 

@@ -28,7 +28,9 @@ protected:
     newFile_ = folder_ + "\\" + kEntry;
     damagedBytes_ = RandomBytes(50000, 7);
     WriteFileBytes(damaged_, damagedBytes_);
-    WriteFileBytes(newFile_, "started again on a new connection");
+    // As a new connection fetches it: the download's first bytes.
+    newBytes_ = damagedBytes_.substr(0, 3000);
+    WriteFileBytes(newFile_, newBytes_);
     // Seeded as a user of the client would find it, with the platform's own reg.exe.
     ASSERT_EQ(RunProgram(L"reg.exe add \"HKCU\\Software\\Scour\\Scour Exchange\\Options\" /v DownloadFolder "
                          L"/t REG_SZ /d \"" + Widen(folder_) + L"\" /f"),
@@ -62,13 +64,20 @@ protected:
                  "\". After that, the download list file size information will be adjusted.");
   }
 
+  // The files and the entry's offset as they were before the tool was started.
+  void ExpectNothingChanged() const {
+    EXPECT_EQ(ReadFileBytes(newFile_), newBytes_);
+    EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
+    EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\" + kEntry, "Offset").has_value());
+  }
+
   std::string RegQueryOffset(const std::string& entry) {
     std::string output;
     RunProgram(L"reg.exe query \"" + EntryKey(entry) + L"\" /v Offset", &output);
     return output;
   }
 
-  std::string folder_, damaged_, newFile_, damagedBytes_;
+  std::string folder_, damaged_, newFile_, damagedBytes_, newBytes_;
 };
 
 TEST_F(ResumeStory, ReplacesTheNewFileWithTheDamagedOneAndWritesItsOffset) {
@@ -92,9 +101,11 @@ TEST_F(ResumeStory, ReplacesTheNewFileWithTheDamagedOneAndWritesItsOffset) {
   EXPECT_EQ(view.text, Confirmation(kEntry, damaged_));
   EXPECT_TRUE(view.hasIcon);
   EXPECT_EQ(view.buttons, (std::vector<int>{IDOK, IDCANCEL}));
+  EXPECT_EQ(view.defaultButton, IDOK) << "no warning: OK is the default";
   EXPECT_FALSE(IsWindowEnabled(main)) << "the main window takes no input while the box is open";
+  EXPECT_EQ(GetWindow(box, GW_OWNER), tool.ApplicationWindow()) << "the box belongs to the application window";
   SaveScreenshot(box, L"resume-confirmation");
-  EXPECT_EQ(ReadFileBytes(newFile_), "started again on a new connection") << "nothing before OK";
+  EXPECT_EQ(ReadFileBytes(newFile_), newBytes_) << "nothing before OK";
 
   PressDialogButton(box, IDOK);
   ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
@@ -125,9 +136,23 @@ TEST_F(ResumeStory, CancelInTheConfirmationChangesNothing) {
   ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
   tool.Settle();
   EXPECT_EQ(tool.ActiveWindow(), main);
-  EXPECT_EQ(ReadFileBytes(newFile_), "started again on a new connection");
-  EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
-  EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\" + kEntry, "Offset").has_value());
+  ExpectNothingChanged();
+}
+
+// Log-off while the confirmation is open: the tool agrees, ends with status 0, and the question
+// left open is no OK: nothing is deleted, copied or written.
+TEST_F(ResumeStory, TheSessionEndingWhileTheToolAsksEndsItAndChangesNothing) {
+  Tool tool;
+  HWND main = StartWithDamagedFileChosen(tool);
+  ASSERT_NE(main, nullptr);
+  HWND box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  ASSERT_EQ(ReadMessageBox(box).caption, L"Info");
+
+  EXPECT_TRUE(QueryEndSession(tool)) << "every window of the tool agrees at once";
+  EndSession(tool, true);
+  EXPECT_EQ(tool.WaitForExit(), 0u);
+  ExpectNothingChanged();
 }
 
 TEST_F(ResumeStory, AnEntryThatVanishedShowsTheRegistryErrorAndTheWindowGoesOn) {
@@ -162,6 +187,46 @@ TEST_F(ResumeStory, AnEntryThatVanishedShowsTheRegistryErrorAndTheWindowGoesOn) 
   ClickButton(Child(main, L"Button", L"&Refresh").handle);
   const HWND list = Child(main, L"ComboBox").handle;
   EXPECT_TRUE(WaitFor([&] { return ComboItems(list) == std::vector<std::wstring>{L"concert.mp3", L"zebra.txt"}; }));
+}
+
+// Another download's file under the selected entry: the question warns, Enter (Cancel, the
+// default) changes nothing, and OK still resumes, since the user may know better.
+TEST_F(ResumeStory, AWrongEntryIsWarnedAboutWithCancelAsTheDefault) {
+  const std::string otherFile = folder_ + "\\concert.mp3";
+  const std::string otherBytes = RandomBytes(4000, 99);
+  WriteFileBytes(otherFile, otherBytes);
+  Tool tool;
+  HWND main = StartWithDamagedFileChosen(tool, "concert.mp3");
+  ASSERT_NE(main, nullptr);
+  HWND box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.caption, L"Info");
+  EXPECT_EQ(view.defaultButton, IDCANCEL);
+  EXPECT_EQ(view.text, Confirmation("concert.mp3", damaged_) +
+                           L" Warning: The two files seem to be of different downloads: they differ at byte 0 "
+                           L"(counted from 0), so the download would go on behind another file's data and end "
+                           L"corrupt. Check that the right entry is selected.");
+  EXPECT_TRUE(view.hasIcon);
+  EXPECT_EQ(view.buttons, (std::vector<int>{IDOK, IDCANCEL}));
+  SaveScreenshot(box, L"resume-warning");
+
+  ASSERT_TRUE(BringToFront(box));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); })) << "Enter closes the box";
+  tool.Settle();
+  EXPECT_EQ(ReadFileBytes(otherFile), otherBytes) << "Enter cancelled";
+  EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\concert.mp3", "Offset").has_value());
+
+  box = PressResume(tool, main);
+  ASSERT_NE(box, nullptr);
+  PressDialogButton(box, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  tool.Settle();
+  EXPECT_EQ(ReadFileBytes(otherFile), damagedBytes_) << "OK goes on";
+  const auto offset = client::QueryValue(std::string(client::kDownloadList) + "\\concert.mp3", "Offset");
+  ASSERT_TRUE(offset.has_value());
+  EXPECT_EQ(offset->data, std::string("39760\0", 6));
 }
 
 struct Refusal {
@@ -210,7 +275,7 @@ TEST_P(ResumeRefusal, ShowsAnErrorAndWritesNoOffset) {
 
   EXPECT_EQ(ReadFileBytes(damaged_), damagedBytes_);
   if (refusal.damagedIsEntryFile || refusal.readOnlyNewFile) {
-    EXPECT_EQ(ReadFileBytes(newFile_), "started again on a new connection");
+    EXPECT_EQ(ReadFileBytes(newFile_), newBytes_);
   }
   EXPECT_FALSE(client::QueryValue(std::string(client::kDownloadList) + "\\" + refusal.entry, "Offset").has_value());
   SetFileAttributesA(newFile_.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -52,6 +52,7 @@ TEST_F(Startup, DownloadFolderOfTheWrongTypeStopsStartUpWithTheErrorBox) {
   EXPECT_EQ(view.text, L"Ung\u00FCltiger Datentyp f\u00FCr 'DownloadFolder'.");
   EXPECT_TRUE(view.hasIcon);
   EXPECT_EQ(view.buttons, std::vector<int>{IDOK});
+  EXPECT_EQ(GetWindow(box, GW_OWNER), tool.ApplicationWindow()) << "the box belongs to the application window";
   SaveScreenshot(box, L"startup-error-box");
 
   for (HWND window : tool.TopLevelWindows(L"TForm1")) {
@@ -96,6 +97,29 @@ INSTANTIATE_TEST_SUITE_P(
                  PostMessageW(application.front(), WM_SYSCOMMAND, SC_CLOSE, 0);
                }}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// Log-off or shut-down: every window of the tool agrees at once, and when the session ends the
+// tool ends itself with status 0 rather than being killed; when the session goes on after all,
+// so does the tool.
+TEST_F(Startup, EndsWithStatusZeroWhenTheSessionEndsAndGoesOnWhenItDoesNot) {
+  for (const bool ending : {false, true}) {
+    SCOPED_TRACE(ending ? "ending" : "not ending");
+    Tool tool;
+    HWND main = tool.MainWindow();
+    ASSERT_NE(main, nullptr);
+    tool.Settle();
+    EXPECT_TRUE(QueryEndSession(tool));
+    EndSession(tool, ending);
+    if (ending) {
+      EXPECT_EQ(tool.WaitForExit(), 0u);
+      continue;
+    }
+    EXPECT_FALSE(tool.WaitForExit(500ms).has_value());
+    EXPECT_TRUE(ClickButtonAndWait(Child(main, L"Button", L"&Refresh").handle)) << "the window still works";
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(tool.WaitForExit(), 0u);
+  }
+}
 
 TEST_F(Startup, TheTaskbarEntryCarriesTheTitleAndOwnsTheMainWindow) {
   Tool tool;

@@ -4,23 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "e2e/driver.h"
+#include "e2e/main_window_layout.h"
 
 namespace e2e {
 namespace {
-
-// The size of a label's text in the window's font, measured here as the tool measures it.
-SIZE LabelTextSize(const std::wstring& text) {
-  HDC dc = GetDC(nullptr);
-  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif");
-  HGDIOBJ previous = SelectObject(dc, font);
-  RECT rect{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_EXPANDTABS | DT_NOCLIP);
-  SelectObject(dc, previous);
-  DeleteObject(font);
-  ReleaseDC(nullptr, dc);
-  return {rect.right, rect.bottom};
-}
 
 int StaticType(const ChildWindow& child) { return child.style & SS_TYPEMASK; }
 
@@ -33,6 +20,15 @@ protected:
     client::SetString(client::kOptions, "DownloadFolder", downloads_);
   }
   void TearDown() override { client::Remove(); }
+
+  // The tool's main window once it is shown, in front and idle; null if it did not come.
+  static HWND StartInFront(const Tool& tool) {
+    HWND main = tool.MainWindow();
+    if (!main) return nullptr;
+    EXPECT_TRUE(BringToFront(main));
+    tool.Settle();
+    return main;
+  }
 
   // Opens the file dialog with Alt+S and waits for it.
   HWND OpenFileDialog(const Tool& tool, HWND main) {
@@ -56,37 +52,19 @@ TEST_F(MainWindow, OpensAtItsPlaceWithEveryControlWhereItBelongs) {
   tool.Settle();
   RECT frame{};
   GetWindowRect(main, &frame);
-  EXPECT_EQ(frame.left, 47);
-  EXPECT_EQ(frame.top, 80);
-  EXPECT_EQ(frame.right - frame.left, 624);
-  EXPECT_EQ(frame.bottom - frame.top, 227);
+  EXPECT_EQ(frame.left, kMainWindowPlace.left);
+  EXPECT_EQ(frame.top, kMainWindowPlace.top);
+  EXPECT_EQ(frame.right - frame.left, kMainWindowPlace.width);
+  EXPECT_EQ(frame.bottom - frame.top, kMainWindowPlace.height);
   SaveScreenshot(main, L"main-window");
 
-  struct Expected {
-    const wchar_t* className;
-    const wchar_t* text;  // null: found by its kind
-    int left, top, width, height;  // width 0: a label, as wide and high as its text
-  };
-  const Expected expected[] = {
-      {L"Static", L"Connection for resume:", 12, 56, 109, 13},
-      {L"Static", L"Unfinished download file:", 12, 12, 118, 13},
-      {L"Static", L"Homepage: example.org/tavelin", 132, 184, 0, 0},
-      {L"Static", L"Kestrel Bay Software", 132, 144, 0, 0},
-      {L"Static", L"Mira Holt (mira.holt@example.org)", 132, 160, 0, 0},
-      {L"ComboBox", nullptr, 12, 72, 509, 21},
-      {L"Button", L"&Refresh", 528, 72, 75, 25},
-      {L"Edit", nullptr, 12, 28, 509, 21},
-      {L"Button", L"&Select file...", 528, 28, 75, 25},
-      {L"Button", L"Resume damaged file on new connection", 12, 104, 221, 25},
-      {L"Button", L"&Exit", 532, 168, 75, 25},
-  };
-  for (const Expected& row : expected) {
+  for (const ControlPlace& row : kControlPlaces) {
     SCOPED_TRACE(Narrow(row.text ? row.text : row.className));
     const ChildWindow child = Child(main, row.className, row.text ? row.text : L"");
-    SIZE size{row.width, row.height};
-    if (row.width == 0) size = LabelTextSize(row.text);
-    EXPECT_EQ(child.rect.left, row.left);
-    EXPECT_EQ(child.rect.top, row.top);
+    SIZE size{row.place.width, row.place.height};
+    if (row.place.width == 0) size = TextSize(row.text, L"MS Sans Serif", -11, kLabelFormat);
+    EXPECT_EQ(child.rect.left, row.place.left);
+    EXPECT_EQ(child.rect.top, row.place.top);
     EXPECT_EQ(child.rect.right - child.rect.left, size.cx);
     EXPECT_EQ(child.rect.bottom - child.rect.top, size.cy);
   }
@@ -96,17 +74,17 @@ TEST_F(MainWindow, OpensAtItsPlaceWithEveryControlWhereItBelongs) {
     if (child.className != L"Static") continue;
     if (StaticType(child) == SS_BITMAP) {
       ++images;
-      EXPECT_EQ(child.rect.left, 8);
-      EXPECT_EQ(child.rect.top, 144);
-      EXPECT_EQ(child.rect.right - child.rect.left, 119);
-      EXPECT_EQ(child.rect.bottom - child.rect.top, 52);
+      EXPECT_EQ(child.rect.left, kLogoPlace.left);
+      EXPECT_EQ(child.rect.top, kLogoPlace.top);
+      EXPECT_EQ(child.rect.right - child.rect.left, kLogoPlace.width);
+      EXPECT_EQ(child.rect.bottom - child.rect.top, kLogoPlace.height);
       EXPECT_NE(SendMessageW(child.handle, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the logo is shown";
     } else if (StaticType(child) == SS_OWNERDRAW) {
       ++frames;
-      EXPECT_EQ(child.rect.left, 4);
-      EXPECT_EQ(child.rect.top, 4);
-      EXPECT_EQ(child.rect.right - child.rect.left, 609);
-      EXPECT_EQ(child.rect.bottom - child.rect.top, 133);
+      EXPECT_EQ(child.rect.left, kBevelPlace.left);
+      EXPECT_EQ(child.rect.top, kBevelPlace.top);
+      EXPECT_EQ(child.rect.right - child.rect.left, kBevelPlace.width);
+      EXPECT_EQ(child.rect.bottom - child.rect.top, kBevelPlace.height);
     }
   }
   EXPECT_EQ(images, 1);
@@ -119,10 +97,8 @@ TEST_F(MainWindow, OpensAtItsPlaceWithEveryControlWhereItBelongs) {
 
 TEST_F(MainWindow, FocusStartsOnTheListAndTabWalksTheControlsInTheirOrder) {
   Tool tool;
-  HWND main = tool.MainWindow();
+  HWND main = StartInFront(tool);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(BringToFront(main));
-  tool.Settle();
   const HWND list = Child(main, L"ComboBox").handle;
   const HWND order[] = {list,
                         Child(main, L"Button", L"&Refresh").handle,
@@ -142,10 +118,8 @@ TEST_F(MainWindow, FocusStartsOnTheListAndTabWalksTheControlsInTheirOrder) {
 
 TEST_F(MainWindow, EnterOnTheListAndEscapeDoNothingWhileEnterOnAButtonPressesIt) {
   Tool tool;
-  HWND main = tool.MainWindow();
+  HWND main = StartInFront(tool);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(BringToFront(main));
-  tool.Settle();
   PressKey(VK_RETURN);  // the list has the focus
   PressKey(VK_ESCAPE);
   tool.Settle();
@@ -161,12 +135,88 @@ TEST_F(MainWindow, EnterOnTheListAndEscapeDoNothingWhileEnterOnAButtonPressesIt)
   EXPECT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
 }
 
+// Moves the focus `tabs` controls on in the tab order, onto `target`.
+void TabTo(const Tool& tool, int tabs, HWND target) {
+  for (int i = 0; i < tabs; ++i) PressKey(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return tool.Focus() == target; })) << Narrow(TextOf(target));
+}
+
+// Keys that press nothing: Enter in the damaged file's field, which no default button takes
+// up, and Esc on every button, since none is the cancel button.
+TEST_F(MainWindow, EnterOnTheFileFieldAndEscapeOnAnyButtonPressNothing) {
+  Tool tool;
+  HWND main = StartInFront(tool);
+  ASSERT_NE(main, nullptr);
+  const HWND list = Child(main, L"ComboBox").handle;
+  // Listed only if something presses Refresh.
+  client::AddEntry("added later.avi");
+  struct Press {
+    int tabs;  // from the control of the row before (the first: from the list)
+    HWND control;
+    WORD key;
+  };
+  const Press presses[] = {
+      {2, Child(main, L"Edit").handle, VK_RETURN},
+      {1, Child(main, L"Button", L"&Select file...").handle, VK_ESCAPE},
+      {1, Child(main, L"Button", L"Resume damaged file on new connection").handle, VK_ESCAPE},
+      {1, Child(main, L"Button", L"&Exit").handle, VK_ESCAPE},
+      {2, Child(main, L"Button", L"&Refresh").handle, VK_ESCAPE},
+  };
+  for (const Press& press : presses) {
+    SCOPED_TRACE(Narrow(ClassOf(press.control) + L" " + TextOf(press.control)));
+    TabTo(tool, press.tabs, press.control);
+    PressKey(press.key);
+    tool.Settle();
+    EXPECT_TRUE(tool.Dialogs().empty());
+    EXPECT_FALSE(tool.WaitForExit(200ms).has_value());
+    EXPECT_TRUE(ComboItems(list).empty()) << "no refresh";
+    EXPECT_EQ(TextOf(Child(main, L"Edit").handle), L"");
+    EXPECT_EQ(tool.Focus(), press.control);
+  }
+}
+
+struct SpaceCase {
+  const char* name;
+  int tabs;            // from the list to the button
+  const wchar_t* button;
+};
+
+class SpaceOnAButton : public MainWindow, public testing::WithParamInterface<SpaceCase> {};
+
+// Space on the focused button presses it, as a click would.
+TEST_P(SpaceOnAButton, PressesIt) {
+  Tool tool;
+  HWND main = StartInFront(tool);
+  ASSERT_NE(main, nullptr);
+  client::AddEntry("added later.avi");
+  TabTo(tool, GetParam().tabs, Child(main, L"Button", GetParam().button).handle);
+  PressKey(VK_SPACE);
+
+  const std::wstring button = GetParam().button;
+  if (button == L"&Refresh") {
+    EXPECT_TRUE(WaitFor([&] {
+      return ComboItems(Child(main, L"ComboBox").handle) == std::vector<std::wstring>{L"added later.avi"};
+    }));
+  } else if (button == L"&Select file...") {
+    HWND dialog = tool.WaitForDialog();
+    ASSERT_NE(dialog, nullptr) << "the file dialog";
+    PressDialogButton(dialog, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+  } else {
+    EXPECT_EQ(tool.WaitForExit(), 0u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, SpaceOnAButton,
+                         testing::Values(SpaceCase{"Refresh", 1, L"&Refresh"},
+                                         SpaceCase{"SelectFile", 3, L"&Select file..."},
+                                         SpaceCase{"Exit", 5, L"&Exit"}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
 TEST_F(MainWindow, AltWithAButtonsLetterPressesItWhereverTheFocusIs) {
   Tool tool;
-  HWND main = tool.MainWindow();
+  HWND main = StartInFront(tool);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(BringToFront(main));
-  tool.Settle();
   PressKey(VK_TAB);
   PressKey(VK_TAB);  // the focus on the damaged file's field
 
@@ -210,11 +260,17 @@ TEST_F(MainWindow, MinimisingHidesTheToolAndRestoringBringsItBackWithoutARefresh
 }
 
 TEST_F(MainWindow, ThePointerChangesOverTheHomepageLinkOnly) {
+  // The link's cursor is the tool's own, carried in tavelin.exe (which cursor the link shows
+  // is held in-process by the Win32 tests: cursor handles of another process cannot be read).
+  HMODULE exe = LoadLibraryExW(ToolPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr);
+  EXPECT_NE(FindResourceW(exe, L"MULTIDRAG", MAKEINTRESOURCEW(12) /* RT_GROUP_CURSOR */), nullptr)
+      << "tavelin.exe carries the link's cursor";
+  FreeLibrary(exe);
+
   Tool tool;
-  HWND main = tool.MainWindow();
+  HWND main = StartInFront(tool);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(BringToFront(main));
-  tool.Settle();
   // Moves the pointer into the label, `nudge` pixels right of its centre: a move to the same
   // place again would be no move at all.
   int nudge = 0;
@@ -259,6 +315,39 @@ TEST_F(MainWindow, ThePointerChangesOverTheHomepageLinkOnly) {
     tool.Settle();
     return cursor() == plain;
   }, 5000ms)) << "and only the link";
+}
+
+// The file dialog belongs to the application window, like every box, and is modal to the whole
+// tool: the main window takes no input while it is open and is the active window again after
+// Cancel and after OK.
+TEST_F(MainWindow, TheFileDialogBelongsToTheApplicationWindowAndHoldsTheMainWindowWhileOpen) {
+  Tool tool;
+  HWND main = tool.MainWindow();
+  ASSERT_NE(main, nullptr);
+  tool.Settle();
+  const HWND application = tool.ApplicationWindow();
+  ASSERT_NE(application, nullptr);
+  const HWND field = Child(main, L"Edit").handle;
+
+  for (const bool confirm : {false, true}) {
+    SCOPED_TRACE(confirm ? "OK" : "Cancel");
+    HWND dialog = OpenFileDialog(tool, main);
+    ASSERT_NE(dialog, nullptr);
+    tool.Settle();
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), application);
+    EXPECT_FALSE(IsWindowEnabled(main));
+    EXPECT_FALSE(IsWindowEnabled(application));
+    if (confirm) {
+      TypeIntoFileDialog(dialog, "movie.avi");
+    } else {
+      PressDialogButton(dialog, IDCANCEL);
+    }
+    ASSERT_TRUE(WaitFor([&] { return tool.Dialogs().empty(); }));
+    tool.Settle();
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_EQ(tool.ActiveWindow(), main);
+    EXPECT_EQ(TextOf(field), confirm ? Widen(downloads_ + "\\movie.avi") : L"");
+  }
 }
 
 TEST_F(MainWindow, ChoosingAFileFillsTheFieldAndMovesTheCurrentDirectory) {

@@ -11,7 +11,7 @@
 #include "classlib/controls/control_host.h"
 #include "classlib/registry/memory_hive.h"
 #include "classlib/registry/registry_api.h"
-#include "repair_window.h"
+#include "repair_fixture.h"
 #include "ui/form1.h"
 
 namespace repair_test {
@@ -20,7 +20,27 @@ namespace {
 namespace hive = classlib::memory_hive;
 using Names = std::vector<std::string>;
 
-using DownloadListRefresh = RepairWindow;
+// The list as the main window shows it, with the window's Refresh button.
+class DownloadListRefresh : public RepairFixture {
+protected:
+  void TearDown() override {
+    RepairFixture::TearDown();
+    Form1 = nullptr;
+  }
+  // Makes the main window, still hidden.
+  void MakeWindow() { App().CreateForm(Form1); }
+  // Makes the main window and shows it, which fills the list.
+  void OpenWindow() {
+    MakeWindow();
+    Form1->Show();
+  }
+  void Select(int index) { Form1->CBResume->SetItemIndex(index); }
+  // Clicks the command through the application's guard, as the window's event dispatch does.
+  void Click(TControl& control) {
+    App().Guard([&control] { control.Click(); });
+  }
+  std::vector<std::string> ListedEntries() const { return Form1->CBResume->Items().ToVector(); }
+};
 
 TEST_F(DownloadListRefresh, ShowingTheWindowListsTheEntriesInTheRegistrysOrderWithTheFirstSelected) {
   for (const char* name : {"B", "A", "C"}) AddEntry(name);

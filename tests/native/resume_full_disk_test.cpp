@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "repair_window.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
@@ -42,18 +42,18 @@ private:
   bool active_ = false;
 };
 
-class ResumeOntoAFullDisk : public RepairWindow {};
+class ResumeOntoAFullDisk : public RepairFixture {};
 
 TEST_F(ResumeOntoAFullDisk, IsReportedLeavesNoPartialCopyAndWritesNoOffset) {
   constexpr rlim_t kRoom = 48 * 1024;
   AddEntry("song.mp3");
   SetOffset("song.mp3", "123");
-  const fs::path oldFile = Downloads() / "old download.part";
+  const fs::path damagedFile = Downloads() / "old download.part";
   const std::string oldBytes = Content(200000, 7);
-  WriteFile(oldFile, oldBytes);
+  WriteFile(damagedFile, oldBytes);
   WriteFile(Downloads() / "song.mp3", Content(3000, 9));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  Refresh();
+  ChooseDamagedFile(damagedFile);
 
   bool limited = false;
   {
@@ -67,12 +67,12 @@ TEST_F(ResumeOntoAFullDisk, IsReportedLeavesNoPartialCopyAndWritesNoOffset) {
   ASSERT_TRUE(limited) << "the file size limit could not be set";
 
   ASSERT_EQ(Boxes().size(), 2u);
-  EXPECT_EQ(Boxes()[1], ErrorBox("The old file \"" + oldFile.string() +
+  EXPECT_EQ(Boxes()[1], ErrorBox("The old file \"" + damagedFile.string() +
                                  "\" could not be copied to the new file \"song.mp3\": " + std::strerror(EFBIG) +
                                  ". The offset was not written."));
   EXPECT_FALSE(fs::exists(Downloads() / "song.mp3")) << "a partial copy bears the new file's name";
   EXPECT_EQ(OffsetOf("song.mp3"), "123");
-  EXPECT_EQ(ReadFile(oldFile), oldBytes);
+  EXPECT_EQ(ReadFile(damagedFile), oldBytes);
   EXPECT_EQ(TreeSnapshot(Downloads()).size(), 1u) << "nothing else was left in the folder";
 
   // Once there is room again, the same resume goes through.

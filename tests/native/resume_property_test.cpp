@@ -14,9 +14,7 @@
 
 #include "classlib/files/files.h"
 #include "classlib/registry/memory_hive.h"
-#include "classlib/controls/stdctrls.h"
-#include "repair_window.h"
-#include "ui/form1.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
@@ -55,7 +53,7 @@ enum class NewFileState {
 };
 constexpr int kStates = 8;
 
-class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface<unsigned> {
+class ResumeProperty : public RepairFixture, public ::testing::WithParamInterface<unsigned> {
  protected:
   unsigned Pick(unsigned count) { return static_cast<unsigned>(random_() % count); }
 
@@ -66,9 +64,9 @@ class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface
     WriteFile(Downloads() / "sub" / "inner.bin", Content(555, 12));
 
     const std::size_t sizes[] = {0, 5000, 10239, 10240, 10241, 40000};
-    oldFile_ = (Pick(2) ? Downloads() : Incoming()) / "old.part";
-    oldBytes_ = Content(sizes[Pick(std::size(sizes))], 13);
-    WriteFile(oldFile_, oldBytes_);
+    damagedFile_ = (Pick(2) ? Downloads() : Incoming()) / "old.part";
+    damagedBytes_ = Content(sizes[Pick(std::size(sizes))], 13);
+    WriteFile(damagedFile_, damagedBytes_);
 
     // Mostly ordinary names, so that many runs get as far as the file steps.
     std::vector<std::string> ordinary(std::begin(kOrdinaryNames), std::end(kOrdinaryNames));
@@ -90,17 +88,18 @@ class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface
     const fs::path path = folder / name;
     switch (static_cast<NewFileState>(Pick(kStates))) {
       case NewFileState::Missing: break;
-      case NewFileState::Plain: WriteFile(path, Content(2000, 14)); break;
+      // As a new connection fetches it: the download's first bytes.
+      case NewFileState::Plain: WriteFile(path, damagedBytes_.substr(0, 2000)); break;
       case NewFileState::ReadOnly:
-        WriteFile(path, Content(2000, 15));
+        WriteFile(path, damagedBytes_.substr(0, 1500));
         MakeReadOnly(path);
         break;
       case NewFileState::Folder:
         fs::create_directory(path);
         WriteFile(path / "kept.bin", Content(100, 16));
         break;
-      case NewFileState::LinkToOld: fs::create_symlink(oldFile_, path); break;
-      case NewFileState::HardLinkToOld: fs::create_hard_link(oldFile_, path); break;
+      case NewFileState::LinkToOld: fs::create_symlink(damagedFile_, path); break;
+      case NewFileState::HardLinkToOld: fs::create_hard_link(damagedFile_, path); break;
       case NewFileState::LinkOutside: fs::create_symlink(Root() / "outside.bin", path); break;
       case NewFileState::HardLinkOutside: fs::create_hard_link(Root() / "outside.bin", path); break;
     }
@@ -119,7 +118,7 @@ class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface
   }
 
   void CheckAfterStep(std::size_t boxesBefore, int answer, const std::string& selected) {
-    EXPECT_EQ(ReadFile(oldFile_), oldBytes_) << "the old file changed";
+    EXPECT_EQ(ReadFile(damagedFile_), damagedBytes_) << "the old file changed";
     EXPECT_EQ(Protected(), protected_) << "something outside the current directory changed";
     EXPECT_EQ(hive::SubkeyNames(kDownloadList), entries_) << "a registry key was made";
     EXPECT_EQ(hive::SubkeyNames("Software\\Scour\\Scour Exchange"),
@@ -128,7 +127,7 @@ class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface
     const std::vector<MessageBoxCall> shown(Boxes().begin() + static_cast<std::ptrdiff_t>(boxesBefore),
                                             Boxes().end());
     for (const auto& box : shown) {
-      const bool known = (box.caption == "Info" && box.flags == 0x41) ||
+      const bool known = (box.caption == "Info" && (box.flags == 0x41 || box.flags == 0x131)) ||
                          (box.caption == "Error" && box.flags == 0x10) ||
                          (box.caption == "Error" && box.flags == 0 && box.text == "Invalid File Handle") ||
                          (box == ApplicationErrorBox("Konnte Daten f\xFCr 'Offset' nicht setzen"));
@@ -136,25 +135,25 @@ class ResumeProperty : public RepairWindow, public ::testing::WithParamInterface
     }
     // Confirmed and nothing reported: the copy is in place with its offset.
     if (answer == mb::kIdOk && shown.size() == 1 && shown[0].caption == "Info") {
-      EXPECT_EQ(ReadFile(selected), oldBytes_);
-      const auto expected = oldBytes_.size() < 10240 ? 0 : oldBytes_.size() - 10240;
+      EXPECT_EQ(ReadFile(selected), damagedBytes_);
+      const auto expected = damagedBytes_.size() < 10240 ? 0 : damagedBytes_.size() - 10240;
       EXPECT_EQ(OffsetOf(selected), std::to_string(expected));
     }
   }
 
   std::mt19937 random_;
-  fs::path oldFile_;
-  std::string oldBytes_;
+  fs::path damagedFile_;
+  std::string damagedBytes_;
   std::vector<std::string> entries_;
   std::map<std::string, std::string> protected_;
 };
 
 TEST_P(ResumeProperty, NeverLosesTheOldFileNorTouchesAnythingOutsideTheCurrentDirectory) {
   LayOut();
-  OpenWindow();
-  ChooseOldFile(oldFile_);
+  Refresh();
+  ChooseDamagedFile(damagedFile_);
   // The run may work in another folder than the old file's, as after a later cancelled dialog.
-  if (oldFile_.parent_path() == Incoming() && Pick(2)) {
+  if (damagedFile_.parent_path() == Incoming() && Pick(2)) {
     ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
   }
   for (const auto& name : entries_) MakeNewFile(fs::current_path(), name);
@@ -173,7 +172,7 @@ TEST_P(ResumeProperty, NeverLosesTheOldFileNorTouchesAnythingOutsideTheCurrentDi
         Select(static_cast<int>(Pick(listed + 1)) - 1);
         break;
       }
-      case 2: Click(*Form1->BUpdate); break;
+      case 2: Refresh(); break;
       case 3:
         // The client drops an entry; the list still shows it until the next refresh.
         if (entries_.size() > 1) {
@@ -185,9 +184,7 @@ TEST_P(ResumeProperty, NeverLosesTheOldFileNorTouchesAnythingOutsideTheCurrentDi
       default: {
         const int answers[] = {mb::kIdOk, mb::kIdOk, mb::kIdOk, mb::kIdCancel, 0};
         answer = answers[Pick(5)];
-        if (const int index = Form1->CBResume->ItemIndex(); index >= 0) {
-          selected = Form1->CBResume->Items().Strings(index);
-        }
+        if (Selected() >= 0) selected = Entries().Strings(Selected());
         Resume(answer);
         break;
       }

@@ -13,16 +13,14 @@
 
 #include "classlib/files/files.h"
 #include "classlib/registry/memory_hive.h"
-#include "classlib/controls/stdctrls.h"
-#include "repair_window.h"
-#include "ui/form1.h"
+#include "repair_fixture.h"
 
 namespace repair_test {
 namespace {
 
 namespace hive = classlib::memory_hive;
 
-class ResumeRefusal : public RepairWindow {
+class ResumeRefusal : public RepairFixture {
  protected:
   // Records the files (the whole scratch folder, with files beside and above the download
   // folder that a name could reach) and the registry, to compare after the run.
@@ -75,16 +73,14 @@ TEST_P(ResumeOfAnUnusableEntry, IsRefusedBeforeAskingAndTouchesNothing) {
   }
   if (c.name.empty()) {
     // No registry key can bear an empty name; the list can hold one all the same.
-    MakeWindow();
-    Form1->Show();
-    Form1->CBResume->Items().Add("");
+    Entries().Add("");
     Select(0);
   } else {
     AddEntry(c.name);
-    OpenWindow();
+    Refresh();
   }
-  ChooseOldFile(Downloads() / "old.part");
-  ASSERT_EQ(Form1->CBResume->Items().Strings(Form1->CBResume->ItemIndex()), c.name);
+  ChooseDamagedFile(Downloads() / "old.part");
+  ASSERT_EQ(Entries().Strings(Selected()), c.name);
   TakeSnapshot();
 
   Resume();
@@ -153,16 +149,16 @@ class ResumeOfTheNewFileItself : public ResumeRefusal, public ::testing::WithPar
 
 TEST_P(ResumeOfTheNewFileItself, IsRecognisedByIdentityAndRefusedBeforeAsking) {
   AddEntry("song.mp3");
-  const fs::path oldFile = GetParam().layout(Downloads(), Incoming());
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  const fs::path damagedFile = GetParam().layout(Downloads(), Incoming());
+  Refresh();
+  ChooseDamagedFile(damagedFile);
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
   TakeSnapshot();
 
   Resume();
 
   ExpectOnlyRefusal(
-      "The old file \"" + oldFile.string() +
+      "The old file \"" + damagedFile.string() +
       "\" is the new file \"song.mp3\" itself, so replacing the new file would destroy the data "
       "to be resumed. Nothing was changed.");
   EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), Content(20000));
@@ -175,8 +171,8 @@ TEST_F(ResumeRefusal, AnOldFileOfTheSameContentButAnotherFileIsNotTheSameFile) {
   AddEntry("song.mp3");
   WriteFile(Downloads() / "song.mp3", Content(20000));
   WriteFile(Incoming() / "song.mp3", Content(20000));
-  OpenWindow();
-  ChooseOldFile(Incoming() / "song.mp3");
+  Refresh();
+  ChooseDamagedFile(Incoming() / "song.mp3");
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
 
   Resume();
@@ -188,7 +184,7 @@ TEST_F(ResumeRefusal, AnOldFileOfTheSameContentButAnotherFileIsNotTheSameFile) {
 
 struct OldFileCase {
   const char* label;
-  void (*make)(const fs::path& oldFile);
+  void (*make)(const fs::path& damagedFile);
   int error;
   friend void PrintTo(const OldFileCase& c, std::ostream* out) { *out << c.label; }
 };
@@ -200,15 +196,15 @@ class ResumeOfAnUnreadableOldFile : public ResumeRefusal,
 TEST_P(ResumeOfAnUnreadableOldFile, IsRefusedBeforeAskingWithTheSystemsReason) {
   AddEntry("song.mp3");
   WriteFile(Downloads() / "song.mp3", Content(3000));
-  const fs::path oldFile = Downloads() / "old.part";
-  GetParam().make(oldFile);
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  const fs::path damagedFile = Downloads() / "old.part";
+  GetParam().make(damagedFile);
+  Refresh();
+  ChooseDamagedFile(damagedFile);
   TakeSnapshot();
 
   Resume();
 
-  ExpectOnlyRefusal("The old file \"" + oldFile.string() +
+  ExpectOnlyRefusal("The old file \"" + damagedFile.string() +
                     "\" cannot be read: " + std::strerror(GetParam().error) + ". Nothing was changed.");
 }
 
@@ -225,28 +221,28 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ResumeRefusal, AnOldFileTooLargeForTheOffsetIsRefusedNamingTheLimit) {
   AddEntry("song.mp3");
   WriteFile(Downloads() / "song.mp3", Content(3000));
-  const fs::path oldFile = Downloads() / "huge.part";
-  WriteFile(oldFile, "");
-  fs::resize_file(oldFile, 2'147'493'888);
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  const fs::path damagedFile = Downloads() / "huge.part";
+  WriteFile(damagedFile, "");
+  fs::resize_file(damagedFile, 2'147'493'888);
+  Refresh();
+  ChooseDamagedFile(damagedFile);
   TakeSnapshot();
 
   Resume();
 
   ExpectOnlyRefusal(
-      "The old file \"" + oldFile.string() +
+      "The old file \"" + damagedFile.string() +
       "\" is 2147493888 bytes long, so its resume offset would exceed 2147483647, the largest the "
       "download list can hold (files of up to 2147493887 bytes can be resumed). Nothing was changed.");
 }
 
 TEST_F(ResumeRefusal, AnOldFileAtTheLimitIsOffered) {
   AddEntry("song.mp3");
-  const fs::path oldFile = Downloads() / "huge.part";
-  WriteFile(oldFile, "");
-  fs::resize_file(oldFile, 2'147'493'887);
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  const fs::path damagedFile = Downloads() / "huge.part";
+  WriteFile(damagedFile, "");
+  fs::resize_file(damagedFile, 2'147'493'887);
+  Refresh();
+  ChooseDamagedFile(damagedFile);
   TakeSnapshot();
 
   Resume(classlib::mb::kIdCancel);
@@ -261,8 +257,8 @@ TEST_F(ResumeRefusal, AnOldFileAtTheLimitIsOffered) {
 // one file, so that each refusal names the first thing wrong.
 TEST_F(ResumeRefusal, AnUnusableNameIsReportedBeforeAMissingOldFile) {
   AddEntry("CON");
-  OpenWindow();
-  ChooseOldFile(Downloads() / "missing.part");
+  Refresh();
+  ChooseDamagedFile(Downloads() / "missing.part");
   TakeSnapshot();
 
   Resume();

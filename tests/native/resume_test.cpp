@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ostream>
@@ -11,9 +12,13 @@
 
 #include "classlib/files/files.h"
 #include "classlib/registry/memory_hive.h"
-#include "classlib/controls/stdctrls.h"
-#include "repair_window.h"
-#include "ui/form1.h"
+#include "repair_fixture.h"
+
+namespace classlib::memory_hive {
+void PrintTo(const OpenRequest& request, std::ostream* out) {
+  *out << "{\"" << request.subkey << "\", 0x" << std::hex << request.access << std::dec << "}";
+}
+}  // namespace classlib::memory_hive
 
 namespace repair_test {
 namespace {
@@ -21,37 +26,49 @@ namespace {
 namespace hive = classlib::memory_hive;
 namespace mb = classlib::mb;
 
-std::string ConfirmationText(const std::string& newFile, const fs::path& oldFile,
+std::string ConfirmationText(const std::string& newFile, const fs::path& damagedFile,
                              const std::string& extra = "") {
   return "The new file \"" + newFile + "\" will now be deleted and overwritten by the old \"" +
-         oldFile.string() + "\". After that, the download list file size information will be adjusted." +
+         damagedFile.string() + "\". After that, the download list file size information will be adjusted." +
          extra;
 }
 
 constexpr char kFromStart[] =
     " The old file is shorter than 10240 bytes, so the download will resume from its start.";
 
-std::string CopyFailed(const fs::path& oldFile, const std::string& newFile, int error) {
-  return "The old file \"" + oldFile.string() + "\" could not be copied to the new file \"" + newFile +
+std::string CopyFailed(const fs::path& damagedFile, const std::string& newFile, int error) {
+  return "The old file \"" + damagedFile.string() + "\" could not be copied to the new file \"" + newFile +
          "\": " + std::strerror(error) + ". The offset was not written.";
 }
 
-class ResumeOperation : public RepairWindow {
+class ResumeOperation : public RepairFixture {
  protected:
   // The usual start: the client lists `entry`, whose new file holds a little data already, and
   // the user chose the damaged download of `oldSize` bytes in the download folder.
   void Prepare(const std::string& entry, std::size_t oldSize) {
     AddEntry(entry);
-    oldFile_ = Downloads() / "old download.part";
-    oldBytes_ = Content(oldSize, 7);
-    WriteFile(oldFile_, oldBytes_);
-    WriteFile(Downloads() / entry, Content(3000, 9));
-    OpenWindow();
-    ChooseOldFile(oldFile_);
+    damagedFile_ = Downloads() / "old download.part";
+    damagedBytes_ = Content(oldSize, 7);
+    WriteFile(damagedFile_, damagedBytes_);
+    // As a new connection fetches it: the download's first bytes.
+    newBytes_ = damagedBytes_.substr(0, 3000);
+    WriteFile(Downloads() / entry, newBytes_);
+    Refresh();
+    ChooseDamagedFile(damagedFile_);
   }
 
-  fs::path oldFile_;
-  std::string oldBytes_;
+  // The entry's key was opened by the run just made (the path reached the registry step), and
+  // no key is open now that the run is over, while the window still lives.
+  static void ExpectEntryKeyOpenedAndClosedAgain(const std::string& entry) {
+    const auto requests = hive::OpenRequests();
+    EXPECT_TRUE(std::any_of(requests.begin(), requests.end(),
+                            [&](const hive::OpenRequest& request) { return request.subkey == EntryKey(entry); }))
+        << "the run opened the entry's key";
+    EXPECT_EQ(hive::OpenHandles(), std::vector<std::string>{});
+  }
+
+  fs::path damagedFile_;
+  std::string damagedBytes_, newBytes_;
 };
 
 TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAskingWithTheExactText) {
@@ -59,11 +76,11 @@ TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAsking
   AddEntry("other.mp3");
   AddEntry(entry);
   SetOffset(entry, "55");
-  const fs::path oldFile = Downloads() / "old download \x80.part";
-  WriteFile(oldFile, Content(25000, 3));
-  WriteFile(Downloads() / entry, Content(4000, 4));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  const fs::path damagedFile = Downloads() / "old download \x80.part";
+  WriteFile(damagedFile, Content(25000, 3));
+  WriteFile(Downloads() / entry, Content(25000, 3).substr(0, 4000));
+  Refresh();
+  ChooseDamagedFile(damagedFile);
   Select(1);
 
   Resume();
@@ -72,38 +89,38 @@ TEST_F(ResumeOperation, ReplacesTheNewFileWithACopyAndWritesTheOffsetAfterAsking
       Boxes(),
       std::vector{Confirmation(
           "The new file \"my song \xE9t\xE9 (live).mp3\" will now be deleted and overwritten by the old \"" +
-          oldFile.string() + "\". After that, the download list file size information will be adjusted.")});
+          damagedFile.string() + "\". After that, the download list file size information will be adjusted.")});
   EXPECT_EQ(ReadFile(Downloads() / entry), Content(25000, 3));
-  EXPECT_EQ(ReadFile(oldFile), Content(25000, 3));
+  EXPECT_EQ(ReadFile(damagedFile), Content(25000, 3));
   EXPECT_EQ(OffsetOf(entry), "14760");
   EXPECT_EQ(OffsetOf("other.mp3"), "<missing>");
-  // Nothing else changes in the window.
-  EXPECT_EQ(Form1->EDamaged->Text(), oldFile.string());
-  EXPECT_EQ(Form1->CBResume->ItemIndex(), 1);
+  // Nothing else changes: the damaged file, the list and its selection.
+  EXPECT_EQ(DamagedFile(), damagedFile.string());
+  EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ListedEntries(), (std::vector<std::string>{"other.mp3", entry}));
 }
 
 TEST_F(ResumeOperation, CreatesTheNewFileWhenItDoesNotExistYet) {
   AddEntry("fresh.mp3");
-  const fs::path oldFile = Downloads() / "old.part";
-  WriteFile(oldFile, Content(20000));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  const fs::path damagedFile = Downloads() / "old.part";
+  WriteFile(damagedFile, Content(20000));
+  Refresh();
+  ChooseDamagedFile(damagedFile);
 
   Resume();
 
-  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("fresh.mp3", oldFile))});
+  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("fresh.mp3", damagedFile))});
   EXPECT_EQ(ReadFile(Downloads() / "fresh.mp3"), Content(20000));
   EXPECT_EQ(OffsetOf("fresh.mp3"), "9760");
 }
 
 TEST_F(ResumeOperation, WorksOnTheFileOfTheCurrentDirectoryWhereverTheOldFileLies) {
   AddEntry("song.mp3");
-  const fs::path oldFile = Incoming() / "old.part";
-  WriteFile(oldFile, Content(12000));
-  WriteFile(Downloads() / "song.mp3", Content(500, 2));
-  OpenWindow();
-  ChooseOldFile(oldFile);
+  const fs::path damagedFile = Incoming() / "old.part";
+  WriteFile(damagedFile, Content(12000));
+  WriteFile(Downloads() / "song.mp3", Content(500));
+  Refresh();
+  ChooseDamagedFile(damagedFile);
   ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(Downloads().string()));
 
   Resume();
@@ -129,8 +146,8 @@ TEST_P(ResumeOfASize, WritesTheSizeLess10240AndZeroForShortFilesSayingSo) {
   Resume();
 
   EXPECT_EQ(Boxes(),
-            std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_, c.fromStart ? kFromStart : ""))});
-  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), oldBytes_);
+            std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_, c.fromStart ? kFromStart : ""))});
+  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), damagedBytes_);
   EXPECT_EQ(OffsetOf("song.mp3"), c.offset);
 }
 
@@ -154,9 +171,9 @@ TEST_P(ResumeWithoutItsInputs, DoesNothingAndShowsNothing) {
   const auto& c = GetParam();
   if (c.entryListed) AddEntry("song.mp3");
   WriteFile(Downloads() / "old.part", Content(20000));
-  WriteFile(Downloads() / "song.mp3", Content(100));
-  OpenWindow();
-  if (c.oldFileChosen) ChooseOldFile(Downloads() / "old.part");
+  WriteFile(Downloads() / "song.mp3", Content(20000).substr(0, 100));
+  Refresh();
+  if (c.oldFileChosen) ChooseDamagedFile(Downloads() / "old.part");
   if (c.deselected) Select(-1);
   const auto files = TreeSnapshot(Root());
   const auto registry = hive::Dump();
@@ -185,26 +202,13 @@ TEST_P(ResumeNotConfirmed, ChangesNothing) {
 
   Resume(GetParam());
 
-  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_))});
+  EXPECT_EQ(Boxes(), std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_))});
   EXPECT_EQ(TreeSnapshot(Root()), files);
   EXPECT_EQ(hive::Dump(), registry);
 }
 
 // Cancel (also Esc and the close box), a box that could not be shown, and any other answer.
 INSTANTIATE_TEST_SUITE_P(Answers, ResumeNotConfirmed, ::testing::Values(mb::kIdCancel, 0, 7));
-
-TEST_F(ResumeOperation, ACopyThatFailsAfterTheDeleteWorkedIsReportedAndWritesNoOffset) {
-  Prepare("song.mp3", 20000);
-  SetOffset("song.mp3", "123");
-
-  // The old file goes away while the confirmation is open.
-  Resume(mb::kIdOk, [&] { fs::remove(oldFile_); });
-
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
-                                  ErrorBox(CopyFailed(oldFile_, "song.mp3", ENOENT))}));
-  EXPECT_FALSE(fs::exists(Downloads() / "song.mp3"));
-  EXPECT_EQ(OffsetOf("song.mp3"), "123");
-}
 
 TEST_F(ResumeOperation, AReadOnlyNewFileSurvivesAndTheFailedCopyIsReported) {
   Prepare("song.mp3", 20000);
@@ -213,13 +217,13 @@ TEST_F(ResumeOperation, AReadOnlyNewFileSurvivesAndTheFailedCopyIsReported) {
 
   Resume();
 
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
-                                  ErrorBox(CopyFailed(oldFile_, "song.mp3", EACCES))}));
+  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_)),
+                                  ErrorBox(CopyFailed(damagedFile_, "song.mp3", EACCES))}));
   // Not the offset of the old data that still bears the name: the client would resume the
   // wrong file.
-  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), Content(3000, 9));
+  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), newBytes_);
   EXPECT_EQ(OffsetOf("song.mp3"), "123");
-  EXPECT_EQ(ReadFile(oldFile_), oldBytes_);
+  EXPECT_EQ(ReadFile(damagedFile_), damagedBytes_);
 }
 
 TEST_F(ResumeOperation, ANewFileGoneAtTheSizeReadGivesInvalidFileHandleAndNoOffset) {
@@ -230,10 +234,11 @@ TEST_F(ResumeOperation, ANewFileGoneAtTheSizeReadGivesInvalidFileHandleAndNoOffs
 
   Resume();
 
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
+  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_)),
                                   MessageBoxCall{"Invalid File Handle", "Error", 0}}));
   EXPECT_EQ(OffsetOf("song.mp3"), "123");
-  EXPECT_EQ(ReadFile(oldFile_), oldBytes_);
+  EXPECT_EQ(ReadFile(damagedFile_), damagedBytes_);
+  ExpectEntryKeyOpenedAndClosedAgain("song.mp3");
 }
 
 struct SizeReadCase {
@@ -256,10 +261,11 @@ TEST_P(ResumeWhenTheCopyChanged, TakesTheSizeAtTheReadAndRefusesOneBeyondTheLimi
 
   Resume();
 
-  std::vector<MessageBoxCall> boxes{Confirmation(ConfirmationText("song.mp3", oldFile_))};
+  std::vector<MessageBoxCall> boxes{Confirmation(ConfirmationText("song.mp3", damagedFile_))};
   if (c.refusal) boxes.push_back(ErrorBox(c.refusal));
   EXPECT_EQ(Boxes(), boxes);
   EXPECT_EQ(OffsetOf("song.mp3"), c.offset);
+  ExpectEntryKeyOpenedAndClosedAgain("song.mp3");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -296,9 +302,9 @@ TEST_P(ResumeWhenTheEntryCannotBeWritten, ReplacesTheFilesThenReportsTheRegistry
 
   Resume();
 
-  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", oldFile_)),
+  EXPECT_EQ(Boxes(), (std::vector{Confirmation(ConfirmationText("song.mp3", damagedFile_)),
                                   ApplicationErrorBox("Konnte Daten f\xFCr 'Offset' nicht setzen")}));
-  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), oldBytes_);
+  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), damagedBytes_);
   EXPECT_EQ(hive::KeyExists(EntryKey("song.mp3")), c.keyRemains);
   if (c.keyRemains) {
     EXPECT_EQ(OffsetOf("song.mp3"), "<missing>");
@@ -318,6 +324,22 @@ INSTANTIATE_TEST_SUITE_P(
         RegistryFailureCase{"WriteRefused", [](const std::string& key) { hive::RefuseWrites(key); }, true}),
     [](const auto& tested) { return std::string(tested.param.label); });
 
+// Each registry use of a run asks for exactly KEY_ALL_ACCESS: the start-up read of the download
+// folder, the list, and the entry's key.
+TEST_F(ResumeOperation, OpensEveryKeyWithFullAccessExactly) {
+  Prepare("song.mp3", 20000);
+  Resume();
+  ASSERT_EQ(OffsetOf("song.mp3"), "9760");
+
+  // The download folder's key is read by the window (DownloadListRefresh's fixture holds it to
+  // the same access); the repair operations open these two.
+  const std::vector<hive::OpenRequest> expected = {
+      {kDownloadList, classlib::registry_api::kAllAccess},
+      {EntryKey("song.mp3"), classlib::registry_api::kAllAccess},
+  };
+  EXPECT_EQ(hive::OpenRequests(), expected);
+}
+
 TEST_F(ResumeOperation, ASecondRunRepeatsEveryStep) {
   Prepare("song.mp3", 15000);
   Resume();
@@ -327,7 +349,7 @@ TEST_F(ResumeOperation, ASecondRunRepeatsEveryStep) {
   Resume();
 
   EXPECT_EQ(Boxes().size(), 2u);
-  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), oldBytes_);
+  EXPECT_EQ(ReadFile(Downloads() / "song.mp3"), damagedBytes_);
   EXPECT_EQ(OffsetOf("song.mp3"), "4760");
 }
 

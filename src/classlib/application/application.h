@@ -9,25 +9,22 @@
 
 #include "classlib/core/classes.h"
 #include "classlib/core/errors.h"
+#include "classlib/core/message_box.h"
 
 class TForm;
 
-// Message box flags and answers the tool uses (the Win32 values).
-namespace classlib::mb {
-inline constexpr unsigned kOk = 0x0;
-inline constexpr unsigned kOkCancel = 0x1;
-inline constexpr unsigned kIconStop = 0x10;
-inline constexpr unsigned kIconInformation = 0x40;
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-}  // namespace classlib::mb
-
 // The title derived from the executable's path: the file name without its folder, cut at its
-// first period, every character after the first lower-cased in CP1252 (TAVELIN.EXE -> Tavelin).
-std::string ApplicationTitleFromPath(std::string_view executablePath);
+// first period, every character after the first lower-cased in the ANSI code page
+// (TAVELIN.EXE -> Tavelin). `lowerCase` lower-cases one character in that code page; without
+// it, CP1252's table is used, the host's ANSI code page.
+std::string ApplicationTitleFromPath(std::string_view executablePath, char (*lowerCase)(char) = nullptr);
 
 // The error box's text: the message followed by one period, whatever the message ends with.
 std::string ErrorBoxText(const Exception& error);
+
+// The class library's error that `error` holds, as the error box reports it: lack of memory as
+// EOutOfMemory, any other standard error by its text. An error of another kind is rethrown.
+Exception ReportedError(std::exception_ptr error);
 
 class TApplication : public TComponent {
 public:

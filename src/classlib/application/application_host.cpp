@@ -12,8 +12,8 @@ struct TApplication::Impl {
 };
 
 TApplication::TApplication() : impl_(std::make_unique<Impl>()) {
-  Application = this;
   title_ = ApplicationTitleFromPath("tavelin.exe");
+  Application = this;  // only once the object is whole
 }
 
 TApplication::~TApplication() {

@@ -27,6 +27,14 @@ std::string ExecutablePath() {
   }
 }
 
+// Lower case in the ANSI code page the process runs in: the one its file name is given in.
+char LowerInAnsiCodePage(char c) {
+  CharLowerBuffA(&c, 1);
+  return c;
+}
+
+std::string TitleOfThisExecutable() { return ApplicationTitleFromPath(ExecutablePath(), LowerInAnsiCodePage); }
+
 }  // namespace
 
 struct TApplication::Impl {
@@ -51,8 +59,7 @@ struct TApplication::Impl {
 };
 
 TApplication::TApplication() : impl_(std::make_unique<Impl>()) {
-  Application = this;
-  title_ = ApplicationTitleFromPath(ExecutablePath());
+  title_ = TitleOfThisExecutable();
 
   HINSTANCE instance = GetModuleHandleA(nullptr);
   impl_->icon = LoadIconA(instance, "MAINICON");
@@ -75,6 +82,9 @@ TApplication::TApplication() : impl_(std::make_unique<Impl>()) {
     SendMessageA(impl_->window.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(impl_->icon));
     ShowWindow(impl_->window.get(), SW_SHOWNOACTIVATE);
   }
+  // Only an object made whole is the application object: should making it fail, the entry
+  // point reports that without one.
+  Application = this;
 }
 
 TApplication::~TApplication() {
@@ -135,7 +145,20 @@ void TApplication::Terminate() { PostQuitMessage(0); }
 
 int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
   classlib::win::ModalScope modal(impl_->window.get());
-  return MessageBoxA(impl_->window.get(), text.c_str(), caption.c_str(), flags);
+  const int answer = MessageBoxA(impl_->window.get(), text.c_str(), caption.c_str(), flags);
+  // Windows answers 0 when it cannot show the box; Wine answers -1 when the box's window
+  // cannot be made. Either way no button was chosen.
+  return answer > 0 ? answer : 0;
+}
+
+void classlib::win::ShowErrorWithoutApplication(std::exception_ptr error) noexcept {
+  try {
+    const std::string text = ErrorBoxText(ReportedError(error));
+    const std::string caption = TitleOfThisExecutable();
+    (void)MessageBoxA(nullptr, text.c_str(), caption.c_str(), classlib::mb::kOk | classlib::mb::kIconStop);
+  } catch (...) {
+    // An error of no known kind, or no memory even for the box's text: no one left to tell.
+  }
 }
 
 namespace {
@@ -174,6 +197,15 @@ LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam,
       break;
     case WM_CLOSE:
       CloseMainForm();
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Log-off and shut-down: the tool has nothing to save and asks nothing.
+      return TRUE;
+    case WM_ENDSESSION:
+      // Windows may end the process any time after this returns, so the tool ends itself here,
+      // with the status the entry point returns. A quit request would come too late, and a
+      // message box open now would end with it as if OK had been pressed (so Wine does).
+      if (wParam) ExitProcess(0);
       return 0;
     default:
       break;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <exception>
+
 #include "classlib/application/message_loop_win.h"
 
 class TApplication;
@@ -35,5 +37,11 @@ private:
 
 // Minimises the tool: the main form's window is hidden and the taskbar entry minimised.
 void MinimizeTool();
+
+// The error box for an error that escaped while the application object was being made: the
+// text and caption the object's own error box would give (the title derived from the
+// executable's name), owned by no window, since there is none yet. Returns when the user has
+// closed it; nothing escapes.
+void ShowErrorWithoutApplication(std::exception_ptr error) noexcept;
 
 }  // namespace classlib::win

@@ -54,14 +54,27 @@ TComboBox::TComboBox(TForm& parent, ControlSettings settings)
     : TControl(parent, std::move(settings)), items_(std::make_unique<ComboBoxItems>(*this)) {
   DWORD style = WS_VSCROLL | CBS_AUTOHSCROLL;
   style |= ComboStyle() == Style::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
-  // The window's height includes the opened list: DropDownCount items and its border.
-  const int listHeight = ItemHeight() * DropDownCount() + 2;
-  Platform().Create(*this, std::make_unique<classlib::win::ControlMessages>(*this), "COMBOBOX", style, 0,
-                    Height() + listHeight);
-  HWND window = classlib::win::ControlWindow(*this);
-  // The closed box's height follows from the height of its selection field.
-  SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Height() - 6);
-  SendMessageA(window, CB_SETITEMHEIGHT, 0, ItemHeight());
+  Platform().Create(*this, std::make_unique<classlib::win::ControlMessages>(*this), "COMBOBOX", style);
+  // At every density: the window's height includes the opened list (DropDownCount items and
+  // its border), and the closed box's height follows from the height of its selection field,
+  // which the font set anew.
+  Platform().fit = [this] {
+    HWND window = classlib::win::ControlWindow(*this);
+    const int listHeight = ItemHeight() * DropDownCount() + 2;
+    SetWindowPos(window, nullptr, 0, 0, Width(), Height() + listHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame around the field is 6 pixels at 96 pixels per inch (and at every density under
+    // Wine); where the system draws it thicker, the field is made smaller by the difference.
+    const int field = Height() - 6;
+    SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    RECT closed{};
+    GetWindowRect(window, &closed);
+    const int excess = (closed.bottom - closed.top) - Height();
+    if (excess != 0 && field - excess > 0) {
+      SendMessageA(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - excess);
+    }
+    SendMessageA(window, CB_SETITEMHEIGHT, 0, ItemHeight());
+  };
+  Platform().fit();
 }
 
 TComboBox::~TComboBox() = default;

@@ -1,5 +1,6 @@
 #include "classlib/controls/controls.h"
 
+#include "classlib/controls/dpi_scaling.h"
 #include "classlib/forms/form.h"
 
 const TFont& TControl::Font() const {
@@ -14,3 +15,5 @@ void TControl::SetMeasuredSize(int width, int height) {
   settings_.bounds.width = width;
   settings_.bounds.height = height;
 }
+
+void TControl::ChangeScale(int to, int from) { settings_ = classlib::ScaleControlSettings(described_, to, from); }

@@ -3,6 +3,8 @@
 
 #include "classlib/controls/control_win.h"
 
+#include "classlib/controls/dpi_scaling.h"
+
 #include "classlib/core/errors.h"
 #include "classlib/core/graphics_win.h"
 #include "classlib/core/messages.h"
@@ -33,12 +35,15 @@ HCURSOR CursorFor(TCursor cursor) {
 }  // namespace
 
 TControl::TControl(TForm& parent, ControlSettings settings)
-    : parent_(&parent), settings_(std::move(settings)), impl_(std::make_unique<Impl>()) {}
+    : parent_(&parent),
+      described_(std::move(settings)),
+      settings_(classlib::ScaleControlSettings(described_, parent.CurrentPPI(), parent.Settings().pixelsPerInch)),
+      impl_(std::make_unique<Impl>()) {}
 
 TControl::~TControl() = default;
 
 void TControl::Impl::Create(TControl& control, std::unique_ptr<classlib::win::ControlMessages> answers,
-                            const char* windowClass, DWORD style, DWORD exStyle, int windowHeight) {
+                            const char* windowClass, DWORD style, DWORD exStyle) {
   messages = std::move(answers);
   const TBounds& bounds = control.Bounds();
   const int id = kFirstControlId + control.Parent().ComponentCount();
@@ -46,7 +51,7 @@ void TControl::Impl::Create(TControl& control, std::unique_ptr<classlib::win::Co
   window.Attach(control.Parent(), control,
                 CreateWindowExA(exStyle, windowClass, control.Settings().caption.c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, bounds.left, bounds.top,
-                                bounds.width, windowHeight >= 0 ? windowHeight : bounds.height,
+                                bounds.width, bounds.height,
                                 classlib::win::FormWindow(control.Parent()),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr),
@@ -57,6 +62,19 @@ void TControl::Impl::Create(TControl& control, std::unique_ptr<classlib::win::Co
   SendMessageA(window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+void TControl::Impl::Rescale(TControl& control, HFONT parentFont) {
+  // The previous font goes once the control has taken the new one.
+  const classlib::win::UniqueFont previous = std::move(ownFont);
+  if (!control.Settings().parentFont) ownFont = classlib::win::CreateFontFrom(control.Settings().font);
+  const TBounds& bounds = control.Bounds();
+  SetWindowPos(window.get(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(ownFont ? ownFont.get() : parentFont), FALSE);
+  if (fit) fit();
+}
+
+void TControl::ApplyScaleToWindow() { impl_->Rescale(*this, classlib::win::FormFont(Parent())); }
+
 std::string TControl::Text() const { return classlib::win::WindowText(impl_->window.get()); }
 
 void TControl::SetText(const std::string& text) {
@@ -66,6 +84,8 @@ void TControl::SetText(const std::string& text) {
 }
 
 bool TControl::Enabled() const { return IsWindowEnabled(impl_->window.get()) != FALSE; }
+
+void TControl::SetEnabled(bool enabled) { EnableWindow(impl_->window.get(), enabled ? TRUE : FALSE); }
 
 HWND classlib::win::ControlWindow(const TControl& control) { return control.Platform().window.get(); }
 

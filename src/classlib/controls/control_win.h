@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -56,8 +57,15 @@ struct TControl::Impl {
   classlib::win::UniqueFont ownFont;   // when the control does not use its parent's font
   classlib::win::UniqueBitmap bitmap;  // the picture of an image
 
+  // What the control does once its window has its place and font at a density: a label takes
+  // the size of its text, an image its picture at the control's size, a list its heights.
+  std::function<void()> fit;
+
   // Makes the child window of `control` in its parent form, at its place, with its font; the
   // form hands `answers` the messages about it.
   void Create(TControl& control, std::unique_ptr<classlib::win::ControlMessages> answers,
-              const char* windowClass, DWORD style, DWORD exStyle = 0, int windowHeight = -1);
+              const char* windowClass, DWORD style, DWORD exStyle = 0);
+  // Gives the window the control's place and font again (after a change of density): its own
+  // font made anew, or `parentFont`; then fits it.
+  void Rescale(TControl& control, HFONT parentFont);
 };

@@ -66,6 +66,14 @@ public:
   std::string Text() const;
   void SetText(const std::string& text);
   bool Enabled() const;
+  void SetEnabled(bool enabled);
+
+  // Lays the control out at `to` pixels per inch: its settings anew from the description's
+  // values (at `from`), scaled.
+  void ChangeScale(int to, int from);
+  // Gives the control's window its place and font again after ChangeScale, once its form has
+  // its font at the new density.
+  void ApplyScaleToWindow();
 
   // Runs the OnClick handler, if one is bound (a click, or the button's key).
   void Click();
@@ -74,13 +82,16 @@ public:
   Impl& Platform() const { return *impl_; }
 
 protected:
+  // `settings` are the description's; the control is laid out at its parent's density.
   TControl(TForm& parent, ControlSettings settings);
+  // The settings the control is laid out with: the description's, at the parent's density.
   const ControlSettings& Settings() const { return settings_; }
   // A label that sizes itself to its text records the measured size here.
   void SetMeasuredSize(int width, int height);
 
 private:
   TForm* parent_;
+  ControlSettings described_;  // as the description gives them
   ControlSettings settings_;
   std::unique_ptr<Impl> impl_;
 };

@@ -29,11 +29,14 @@ TLabel::TLabel(TForm& parent, ControlSettings settings) : TControl(parent, std::
   // A label is opaque: its text in its font's colour on the face colour, as every control's.
   Platform().Create(*this, std::make_unique<classlib::win::ControlMessages>(*this, STN_CLICKED), "STATIC",
                     SS_LEFT | SS_NOTIFY);
-  if (Settings().autoSize) {
+  // At every density the label takes the size of its text in its font.
+  Platform().fit = [this, &parent] {
+    if (!Settings().autoSize) return;
     HWND window = classlib::win::ControlWindow(*this);
     HFONT font = Platform().ownFont ? Platform().ownFont.get() : classlib::win::FormFont(parent);
     const SIZE size = MeasureText(window, font, Settings().caption);
     SetMeasuredSize(size.cx, size.cy);
     SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  };
+  Platform().fit();
 }

@@ -10,4 +10,19 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, last);
 }
 
+HeldFile::~HeldFile() { Release(); }
+
+HeldFile::HeldFile(HeldFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kNoHandle)), identity_(other.identity_), size_(other.size_) {}
+
+HeldFile& HeldFile::operator=(HeldFile&& other) noexcept {
+  if (this != &other) {
+    Release();
+    handle_ = std::exchange(other.handle_, kNoHandle);
+    identity_ = other.identity_;
+    size_ = other.size_;
+  }
+  return *this;
+}
+
 }  // namespace classlib::files

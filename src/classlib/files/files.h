@@ -3,7 +3,9 @@
 // files_win.cpp uses the Win32 A functions; files_host.cpp uses POSIX and std::filesystem, so
 // the tool's file steps run in native tests on real files in a scratch folder.
 
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <optional>
 #include <string>
 
@@ -40,14 +42,10 @@ std::optional<std::uint64_t> FindFileSize(const std::string& path);
 // bears the very name (always on the host, which has no second names).
 std::optional<std::string> OtherNameOf(const std::string& path);
 
-// The size of a file that a copy could read: it is opened for reading (others may go on
-// reading, writing and deleting it) and its size taken, without reading data. Without a size,
-// `error` says why it cannot be read: missing, a folder, access refused, held by another program.
-struct ReadableFile {
-  std::optional<std::uint64_t> size;
-  FileError error;
-};
-ReadableFile SizeOfReadableFile(const std::string& path);
+// The first `count` bytes of the file `path` names, fewer when it is shorter. It is opened for
+// reading while others may go on reading, writing and deleting it. Empty when it cannot be
+// opened or read: missing, a folder, held by another program without leave to read.
+std::optional<std::string> ReadStart(const std::string& path, std::size_t count);
 
 // What makes a file the same file whatever path names it: the volume and the file's index
 // (device and inode on the host). Empty when the file cannot be opened.
@@ -57,5 +55,52 @@ struct FileIdentity {
   bool operator==(const FileIdentity&) const = default;
 };
 std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// Why a file could not be held for a copy.
+enum class HoldFailure {
+  kNone,
+  kMissing,   // no file of that name (moved, renamed or deleted)
+  kNotAFile,  // the name is a folder's
+  kInUse,     // another program has it open to write (or to rename or delete) it
+  kOther,     // access refused, or another reason the system gives
+};
+
+struct HoldOutcome;
+// A file held open for one copy. While it is held, others may read it but may neither write,
+// rename nor delete it, so the file that was checked is the file that is copied, whole, and no
+// delete can reach it under any of its names. CopyFileOver can still read it. Released when the
+// object goes. Its identity and size are read through the held handle, so they are the held
+// file's, whatever its name names by then.
+class HeldFile {
+public:
+  HeldFile() = default;
+  ~HeldFile();
+  HeldFile(HeldFile&& other) noexcept;
+  HeldFile& operator=(HeldFile&& other) noexcept;
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+
+  explicit operator bool() const { return handle_ != kNoHandle; }
+  const FileIdentity& Identity() const { return identity_; }
+  std::uint64_t Size() const { return size_; }
+
+private:
+  friend HoldOutcome HoldForCopy(const std::string& path);
+  static constexpr std::intptr_t kNoHandle = -1;  // INVALID_HANDLE_VALUE, and no descriptor
+  void Release();
+
+  std::intptr_t handle_ = kNoHandle;
+  FileIdentity identity_;
+  std::uint64_t size_ = 0;
+};
+
+struct HoldOutcome {
+  HeldFile file;  // held, or empty with `failure` and `error` saying why not
+  HoldFailure failure = HoldFailure::kNone;
+  FileError error;
+};
+
+// Holds the file `path` names for a copy from it (see HeldFile).
+HoldOutcome HoldForCopy(const std::string& path);
 
 }  // namespace classlib::files

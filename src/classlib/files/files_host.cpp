@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <system_error>
 #include <utility>
 
@@ -34,6 +35,7 @@ public:
   }
 
   int get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
   explicit operator bool() const { return fd_ >= 0; }
   // Closes now and reports whether the close worked: the last written data can fail here.
   [[nodiscard]] bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
@@ -72,6 +74,31 @@ int CopyData(int from, int to) {
   }
 }
 
+// Windows keeps a held file from being written, renamed or deleted by anyone; POSIX has no such
+// sharing. The host side keeps the promise for what goes through this seam, as Windows would for
+// every program: it notes the files it holds, and its delete and copy refuse to touch them with
+// the error of a file in use. This is the state the platform keeps in its kernel, so it lives
+// as long as the process.
+using FileKey = std::pair<dev_t, ino_t>;
+std::map<FileKey, int>& HeldFiles() {
+  static std::map<FileKey, int> held;
+  return held;
+}
+
+bool IsHeld(const struct stat& info) { return HeldFiles().count({info.st_dev, info.st_ino}) != 0; }
+
+// Whether some descriptor, of this process or another, has the file open to write. A read lease
+// is refused exactly then; it is given back at once, since a held lease would stall the writer.
+// Where leases are not to be had (another owner, a file system without them), nobody is known
+// to write.
+bool OpenToWrite(int fd) {
+  if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+    (void)::fcntl(fd, F_SETLEASE, F_UNLCK);
+    return false;
+  }
+  return errno == EAGAIN;
+}
+
 }  // namespace
 
 std::string WorkingDirectory() {
@@ -86,7 +113,7 @@ bool RemoveFile(const std::string& path) {
   // Like DeleteFileA: a read-only file is not deleted, and a folder is not a file.
   struct stat info {};
   if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
-  if ((info.st_mode & S_IWUSR) == 0) return false;
+  if ((info.st_mode & S_IWUSR) == 0 || IsHeld(info)) return false;
   return ::unlink(path.c_str()) == 0;
 }
 
@@ -102,6 +129,7 @@ std::optional<FileError> CopyFileOver(const std::string& from, const std::string
   if (::stat(to.c_str(), &target) == 0) {
     if (target.st_dev == sourceInfo.st_dev && target.st_ino == sourceInfo.st_ino) return ErrorFrom(EBUSY);
     if (S_ISDIR(target.st_mode)) return ErrorFrom(EISDIR);
+    if (IsHeld(target)) return ErrorFrom(ETXTBSY);
     if ((target.st_mode & S_IWUSR) == 0) return ErrorFrom(EACCES);
   }
 
@@ -123,19 +151,74 @@ std::optional<std::uint64_t> FindFileSize(const std::string& path) {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
-ReadableFile SizeOfReadableFile(const std::string& path) {
-  UniqueFd file(-1);
-  struct stat info {};
-  if (auto error = OpenForReading(path, file, info)) return ReadableFile{std::nullopt, *error};
-  return ReadableFile{static_cast<std::uint64_t>(info.st_size), {}};
-}
-
 std::optional<std::string> OtherNameOf(const std::string&) { return std::nullopt; }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::nullopt;
   return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+std::optional<std::string> ReadStart(const std::string& path, std::size_t count) {
+  UniqueFd file(-1);
+  struct stat info {};
+  if (OpenForReading(path, file, info)) return std::nullopt;
+  std::string bytes(count, '\0');
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t got = ::read(file.get(), bytes.data() + done, count - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void HeldFile::Release() {
+  if (handle_ == kNoHandle) return;
+  const int fd = static_cast<int>(handle_);
+  struct stat info {};
+  if (::fstat(fd, &info) == 0) {
+    auto& held = HeldFiles();
+    const auto it = held.find({info.st_dev, info.st_ino});
+    if (it != held.end() && --it->second == 0) held.erase(it);
+  }
+  ::close(fd);
+  handle_ = kNoHandle;
+}
+
+HoldOutcome HoldForCopy(const std::string& path) {
+  HoldOutcome outcome;
+  UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  std::optional<FileError> error;
+  if (!file) {
+    error = ErrorFrom(errno);
+  } else if (::fstat(file.get(), &info) != 0) {
+    error = ErrorFrom(errno);
+  }
+  if (error) {
+    outcome.error = *error;
+    outcome.failure = error->code == ENOENT || error->code == ENOTDIR ? HoldFailure::kMissing : HoldFailure::kOther;
+    return outcome;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    outcome.error = ErrorFrom(EISDIR);
+    outcome.failure = HoldFailure::kNotAFile;
+    return outcome;
+  }
+  if (OpenToWrite(file.get())) {
+    outcome.error = ErrorFrom(ETXTBSY);
+    outcome.failure = HoldFailure::kInUse;
+    return outcome;
+  }
+  ++HeldFiles()[{info.st_dev, info.st_ino}];
+  outcome.file.handle_ = file.Release();
+  outcome.file.identity_ = FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+  outcome.file.size_ = static_cast<std::uint64_t>(info.st_size);
+  return outcome;
 }
 
 }  // namespace classlib::files

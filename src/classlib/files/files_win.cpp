@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "classlib/files/files.h"
@@ -105,19 +106,6 @@ std::optional<std::string> OtherNameOf(const std::string& path) {
   return std::string(entry.cFileName);
 }
 
-ReadableFile SizeOfReadableFile(const std::string& path) {
-  // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open, as it cannot be copied either.
-  win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  LARGE_INTEGER size{};
-  if (!file || !GetFileSizeEx(file.get(), &size)) {
-    const DWORD code = GetLastError();
-    return ReadableFile{std::nullopt, FileError{code, SystemReason(code)}};
-  }
-  return ReadableFile{static_cast<std::uint64_t>(size.QuadPart), {}};
-}
-
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
   // Opening for no access at all works on files that others hold open; the data is not read.
   win::UniqueFile file(CreateFileA(path.c_str(), 0,
@@ -128,6 +116,65 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
   if (!GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
   return FileIdentity{info.dwVolumeSerialNumber,
                       (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+std::optional<std::string> ReadStart(const std::string& path, std::size_t count) {
+  win::UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  std::string bytes(count, '\0');
+  std::size_t done = 0;
+  while (done < count) {
+    DWORD got = 0;
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - done, 1 << 20));
+    if (!ReadFile(file.get(), bytes.data() + done, want, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void HeldFile::Release() {
+  if (handle_ != kNoHandle) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+  handle_ = kNoHandle;
+}
+
+HoldOutcome HoldForCopy(const std::string& path) {
+  // Sharing read alone: others may read, but an open to write, rename or delete the file fails
+  // while it is held, and so does this open while another program has it open to write.
+  // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open, as it cannot be copied either.
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  HoldOutcome outcome;
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    outcome.error = FileError{code, SystemReason(code)};
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      outcome.failure = HoldFailure::kNotAFile;
+    } else if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) {
+      outcome.failure = HoldFailure::kMissing;
+    } else if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) {
+      outcome.failure = HoldFailure::kInUse;
+    } else {
+      outcome.failure = HoldFailure::kOther;
+    }
+    return outcome;
+  }
+  outcome.file.handle_ = reinterpret_cast<std::intptr_t>(handle);
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle, &info)) {
+    const DWORD code = GetLastError();
+    outcome.file.Release();
+    outcome.failure = HoldFailure::kOther;
+    outcome.error = FileError{code, SystemReason(code)};
+    return outcome;
+  }
+  outcome.file.identity_ = FileIdentity{
+      info.dwVolumeSerialNumber, (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+  outcome.file.size_ = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  return outcome;
 }
 
 }  // namespace classlib::files

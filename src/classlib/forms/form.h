@@ -31,10 +31,20 @@ public:
 
   const std::string& ClassName() const { return className_; }
 
+  // The settings as the description gives them, at its design density (pixelsPerInch).
   void ApplySettings(FormSettings settings);
   const FormSettings& Settings() const { return settings_; }
-  const TFont& Font() const { return settings_.font; }
+  // The font the form's controls use, at the density the form is laid out at.
+  const TFont& Font() const { return font_; }
+  // The pixels per inch the form is laid out at: those of the screen it is on.
+  int CurrentPPI() const { return currentPPI_; }
+  // Lays the controls out again at `pixelsPerInch` (the window moved to a screen of another
+  // density): each control's place, size and font scaled anew from the description's values.
+  // Texts, items, the selection and the focus stay as they are.
+  void ChangeScale(int pixelsPerInch);
   std::string Caption() const;
+  // The outer rectangle on the screen as the platform reports it.
+  TBounds BoundsRect() const;
 
   // Takes ownership of a control made with this form as its parent.
   template <class Control>
@@ -61,9 +71,14 @@ private:
   void ControlAdded(TControl& control);
   void ShowNative();
   void HideNative();
+  void ScaleNative();
+  // Takes the density the form is laid out at, and the form's font at it.
+  void SetScale(int pixelsPerInch);
 
   std::string className_;
   FormSettings settings_;
+  int currentPPI_ = 96;
+  TFont font_;
   std::vector<TControl*> controls_;
   std::unique_ptr<Impl> impl_;
 };

@@ -18,6 +18,7 @@
 #include "classlib/core/messages.h"
 #include "classlib/core/window_text_win.h"
 #include "classlib/forms/form.h"
+#include "classlib/forms/form_density_win.h"
 #include "classlib/forms/form_window_win.h"
 
 namespace {
@@ -197,7 +198,8 @@ TForm::TForm(TComponent& owner, std::string className)
       settings_.bounds.top, settings_.bounds.width, settings_.bounds.height,
       classlib::win::ApplicationWindow(), nullptr, GetModuleHandleA(nullptr), this));
   if (!impl_->window) throw EOutOfResources(std::string(classlib::messages::kWindowNotCreated));
-  impl_->font = classlib::win::CreateFontFrom(settings_.font);
+  SetScale(classlib::win::WindowPixelsPerInch(impl_->window.get()));
+  impl_->font = classlib::win::CreateFontFrom(Font());
   impl_->registration.emplace(*this, impl_->window.get(), *impl_);
 }
 
@@ -213,12 +215,31 @@ void TForm::ApplySettings(FormSettings settings) {
   settings_ = std::move(settings);
   HWND window = impl_->window.get();
   SetWindowTextA(window, settings_.caption.c_str());
-  SetWindowPos(window, nullptr, settings_.bounds.left, settings_.bounds.top, settings_.bounds.width,
-               settings_.bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  impl_->font = classlib::win::CreateFontFrom(settings_.font);
+  SetScale(classlib::win::WindowPixelsPerInch(window));
+  const TBounds bounds = classlib::win::FormWindowBounds(*this, window);
+  SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  impl_->font = classlib::win::CreateFontFrom(Font());
+}
+
+void TForm::ScaleNative() {
+  // Controls are placed from the client area's origin: scrolled back to it first.
+  impl_->ScrollTo(SB_HORZ, 0);
+  impl_->ScrollTo(SB_VERT, 0);
+  // The previous font goes once no control uses it.
+  const classlib::win::UniqueFont previous = std::move(impl_->font);
+  impl_->font = classlib::win::CreateFontFrom(Font());
+  for (TControl* control : controls_) control->ApplyScaleToWindow();
+  impl_->UpdateScrollBars(*this);
+  RedrawWindow(impl_->window.get(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 std::string TForm::Caption() const { return classlib::win::WindowText(impl_->window.get()); }
+
+TBounds TForm::BoundsRect() const {
+  RECT rect{};
+  GetWindowRect(impl_->window.get(), &rect);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
 
 bool TForm::Visible() const { return IsWindowVisible(impl_->window.get()) != FALSE; }
 
@@ -327,6 +348,9 @@ LRESULT HandleFormMessage(TForm& form, HWND window, UINT message, WPARAM wParam,
     case WM_SIZE:
       impl.UpdateScrollBars(form);
       break;
+    case WM_DPICHANGED:
+      classlib::win::ChangeFormDensity(form, window, wParam, lParam);
+      return 0;
     case WM_HSCROLL:
       impl.OnScroll(SB_HORZ, wParam);
       return 0;

@@ -52,6 +52,16 @@ void RefuseWrites(std::string_view path);
 // shows as "(deleted) " and its former path.
 std::vector<std::string> OpenHandles();
 
+// Each key opening asked of the seam since the last Reset, in order, whether or not it
+// succeeded: the subkey path as given (relative to the key it was opened from) and the access
+// asked for.
+struct OpenRequest {
+  std::string subkey;
+  std::uint32_t access = 0;
+  friend bool operator==(const OpenRequest&, const OpenRequest&) = default;
+};
+std::vector<OpenRequest> OpenRequests();
+
 // The whole hive as text (keys, values with type and bytes), to show that nothing changed.
 std::string Dump();
 

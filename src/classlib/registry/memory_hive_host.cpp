@@ -108,6 +108,8 @@ void RefuseWrites(std::string_view path) { ExistingKey(path)->writesRefused = tr
 
 std::vector<std::string> OpenHandles() { return Hive().OpenHandlePaths(); }
 
+std::vector<OpenRequest> OpenRequests() { return Hive().OpenRequests(); }
+
 std::string Dump() {
   std::string out;
   DumpKey(*Hive().Root(), 0, out);

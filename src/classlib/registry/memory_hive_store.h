@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "classlib/registry/memory_hive.h"
@@ -55,6 +56,8 @@ public:
   registry_api::Key AddHandle(std::shared_ptr<HiveKey> key);
   bool RemoveHandle(registry_api::Key handle);
   std::vector<std::string> OpenHandlePaths() const;
+  void RecordOpenRequest(OpenRequest request) { openRequests_.push_back(std::move(request)); }
+  const std::vector<OpenRequest>& OpenRequests() const { return openRequests_; }
 
   void SetHook(SeamHook hook) { hook_ = std::move(hook); }
   void Notify(const SeamCall& call);
@@ -64,6 +67,7 @@ private:
   std::map<registry_api::Key, std::shared_ptr<HiveKey>> handles_;  // ordered by opening
   // Never reused, not even across Reset, so a stale handle cannot reach a newer key.
   registry_api::Key nextHandle_ = 0x1000;
+  std::vector<OpenRequest> openRequests_;
   SeamHook hook_;
   bool inHook_ = false;
 };

@@ -41,6 +41,7 @@ std::vector<std::string_view> SplitKeyPath(std::string_view path) {
 void HiveStore::Reset() {
   root_ = std::make_shared<HiveKey>();
   handles_.clear();
+  openRequests_.clear();
   hook_ = nullptr;
   inHook_ = false;
 }

@@ -20,6 +20,7 @@ long Report(SeamOp op, Key key, const char* name, long result) {
 }
 
 long Open(Key parent, const char* subkey, std::uint32_t access, Key* result) {
+  Hive().RecordOpenRequest({subkey ? subkey : "", access});
   long status = kSuccess;
   const auto base = Hive().Resolve(parent, status);
   if (!base) return status;

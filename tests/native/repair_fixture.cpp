@@ -1,17 +1,17 @@
-#include "repair_window.h"
+#include "repair_fixture.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
 #include "classlib/files/files.h"
 #include "classlib/registry/memory_hive.h"
-#include "classlib/dialogs/open_dialog_host.h"
 #include "classlib/registry/registry_api.h"
-#include "classlib/controls/stdctrls.h"
-#include "ui/form1.h"
+#include "repair/download_list.h"
+#include "repair/resume.h"
 
 namespace classlib::host {
 std::ostream& operator<<(std::ostream& out, const MessageBoxCall& call) {
@@ -77,9 +77,24 @@ std::map<std::string, std::string> TreeSnapshot(const fs::path& folder) {
   return entries;
 }
 
-void RepairWindow::SetUp() {
+namespace {
+
+// The user of the repair operations: the application's message box, as in the window.
+class ApplicationUser : public repair::User {
+public:
+  explicit ApplicationUser(TApplication& application) : application_(application) {}
+  int ShowMessage(const std::string& text, const std::string& caption, unsigned flags) override {
+    return application_.ShowMessageBox(text, caption, flags);
+  }
+
+private:
+  TApplication& application_;
+};
+
+}  // namespace
+
+void RepairFixture::SetUp() {
   hive::Reset();
-  classlib::host::ResetOpenDialog();
   workingDirectory_ = classlib::files::WorkingDirectory();
 
   std::string pattern = (fs::temp_directory_path() / "tavelin-repair-XXXXXX").string();
@@ -91,13 +106,23 @@ void RepairWindow::SetUp() {
   fs::create_directory(incoming_);
   // The client exists, with an empty download list.
   hive::CreateKey(kDownloadList);
+
+  application_ = std::make_unique<TApplication>();
+  classlib::host::SetMessageBoxResponder(*application_, [this](const MessageBoxCall& call) {
+    if (call.caption != "Info") return classlib::mb::kIdOk;
+    if (duringConfirmation_) duringConfirmation_();
+    return answer_;
+  });
 }
 
-void RepairWindow::TearDown() {
+void RepairFixture::TearDown() {
   application_.reset();
-  Form1 = nullptr;
-  // Whatever a test did, no key of the client stays open once its use has ended.
+  // Whatever a test did, no key of the client stays open once its use has ended, and every key
+  // was asked for with full access: no narrower mask, and none wider.
   EXPECT_EQ(hive::OpenHandles(), std::vector<std::string>{});
+  for (const auto& request : hive::OpenRequests()) {
+    EXPECT_EQ(request.access, api::kAllAccess) << request.subkey;
+  }
 
   (void)classlib::files::ChangeWorkingDirectory(workingDirectory_);
   for (const auto& entry : fs::recursive_directory_iterator(root_)) {
@@ -106,13 +131,12 @@ void RepairWindow::TearDown() {
     }
   }
   fs::remove_all(root_);
-  classlib::host::ResetOpenDialog();
   hive::Reset();
 }
 
-void RepairWindow::AddEntry(const std::string& name) { hive::CreateKey(EntryKey(name)); }
+void RepairFixture::AddEntry(const std::string& name) { hive::CreateKey(EntryKey(name)); }
 
-std::string RepairWindow::OffsetOf(const std::string& name) const {
+std::string RepairFixture::OffsetOf(const std::string& name) const {
   const auto value = hive::GetValue(EntryKey(name), "Offset");
   if (!value) return "<missing>";
   if (value->type != api::kSz) return "<type " + std::to_string(value->type) + ">";
@@ -122,57 +146,46 @@ std::string RepairWindow::OffsetOf(const std::string& name) const {
   return text;
 }
 
-void RepairWindow::SetOffset(const std::string& name, const std::string& text) {
+void RepairFixture::SetOffset(const std::string& name, const std::string& text) {
   hive::SetValue(EntryKey(name), "Offset", hive::StringValue(api::kSz, text + '\0'));
 }
 
-void RepairWindow::MakeWindow() {
-  application_ = std::make_unique<TApplication>();
-  classlib::host::SetMessageBoxResponder(*application_, [this](const MessageBoxCall& call) {
-    if (call.caption != "Info") return classlib::mb::kIdOk;
-    if (duringConfirmation_) duringConfirmation_();
-    return answer_;
+void RepairFixture::Refresh() {
+  selected_ = -1;
+  application_->Guard([this] {
+    repair::RefreshDownloadList(entries_);
+    if (entries_.Count() > 0) selected_ = 0;
   });
-  application_->CreateForm(Form1);
 }
 
-void RepairWindow::OpenWindow() {
-  MakeWindow();
-  Form1->Show();
+void RepairFixture::ChooseDamagedFile(const fs::path& path) {
+  damagedFile_ = path.string();
+  ASSERT_TRUE(classlib::files::ChangeWorkingDirectory(classlib::files::FolderOf(damagedFile_)));
 }
 
-void RepairWindow::ChooseOldFile(const fs::path& path) {
-  classlib::host::SetOpenDialogResponder([path](const classlib::OpenDialogRequest&) {
-    return classlib::OpenDialogChoice{path.string(), false};
-  });
-  Click(*Form1->BSelect);
-  ASSERT_EQ(Form1->EDamaged->Text(), path.string());
-}
+void RepairFixture::Select(int index) { selected_ = index; }
 
-void RepairWindow::Select(int index) { Form1->CBResume->SetItemIndex(index); }
-
-void RepairWindow::Click(TControl& control) {
-  application_->Guard([&control] { control.Click(); });
-}
-
-void RepairWindow::Resume(int answer, std::function<void()> duringConfirmation) {
+void RepairFixture::Resume(int answer, std::function<void()> duringConfirmation) {
   answer_ = answer;
   duringConfirmation_ = std::move(duringConfirmation);
-  Click(*Form1->BStart);
+  std::optional<std::string> entry;
+  if (selected_ >= 0) entry = entries_.Strings(selected_);
+  ApplicationUser user(*application_);
+  application_->Guard([&] { repair::ResumeOnNewConnection(damagedFile_, entry, user); });
 }
 
-const std::vector<MessageBoxCall>& RepairWindow::Boxes() const {
+const std::vector<MessageBoxCall>& RepairFixture::Boxes() const {
   return classlib::host::MessageBoxCalls(*application_);
 }
 
-std::vector<std::string> RepairWindow::ListedEntries() const { return Form1->CBResume->Items().ToVector(); }
+std::vector<std::string> RepairFixture::ListedEntries() const { return entries_.ToVector(); }
 
-MessageBoxCall RepairWindow::ErrorBox(const std::string& text) { return {text, "Error", 0x10}; }
+MessageBoxCall RepairFixture::ErrorBox(const std::string& text) { return {text, "Error", 0x10}; }
 
-MessageBoxCall RepairWindow::ApplicationErrorBox(const std::string& message) {
+MessageBoxCall RepairFixture::ApplicationErrorBox(const std::string& message) {
   return {message + ".", Application->Title(), 0x10};
 }
 
-MessageBoxCall RepairWindow::Confirmation(const std::string& text) { return {text, "Info", 0x41}; }
+MessageBoxCall RepairFixture::Confirmation(const std::string& text) { return {text, "Info", 0x41}; }
 
 }  // namespace repair_test

@@ -1,6 +1,8 @@
 #pragma once
-// The whole main window on the host, over a scratch folder of real files and the emptied
-// in-memory hive: the tool as its user meets it, with the test playing the user and the client.
+// The repair operations on the host, over a scratch folder of real files and the emptied
+// in-memory hive, with the test playing the user and the client. No window is made: the list
+// of entries is a list of texts, the damaged file a path, and the user's boxes are answered by
+// the application object's responder, whose guard shows an escaping error as the window would.
 //
 // Layout of the scratch folder: "downloads" is where the client keeps its files and where the
 // tests put the new files; "incoming" holds old files that lie elsewhere. The process's current
@@ -20,7 +22,7 @@
 
 #include "classlib/application/application.h"
 #include "classlib/application/application_host.h"
-#include "classlib/controls/controls.h"
+#include "classlib/core/strings.h"
 
 namespace classlib::host {
 std::ostream& operator<<(std::ostream& out, const MessageBoxCall& call);
@@ -45,7 +47,7 @@ void MakeReadOnly(const fs::path& path);
 // it changed.
 std::map<std::string, std::string> TreeSnapshot(const fs::path& folder);
 
-class RepairWindow : public ::testing::Test {
+class RepairFixture : public ::testing::Test {
 protected:
   void SetUp() override;
   void TearDown() override;
@@ -61,21 +63,25 @@ protected:
   std::string OffsetOf(const std::string& name) const;
   void SetOffset(const std::string& name, const std::string& text);
 
-  // Makes the main window, still hidden.
-  void MakeWindow();
-  // Makes the main window and shows it, which fills the list.
-  void OpenWindow();
-  // Chooses `path` in the file dialog, which moves the current directory to its folder.
-  void ChooseOldFile(const fs::path& path);
+  // Fills the list of entries from the client's data and selects the first, as the window does
+  // when it is shown and on Refresh.
+  void Refresh();
+  // The damaged file as the file dialog leaves it: its path chosen, and the current directory
+  // moved to its folder.
+  void ChooseDamagedFile(const fs::path& path);
   void Select(int index);
-  // Clicks the command through the application's guard, as the window's event dispatch does.
-  void Click(TControl& control);
-  // Clicks Resume. The confirmation is answered with `answer` after `duringConfirmation` has
-  // run (what the user or the client does while the box is open); any other box with OK.
+  // Resumes the selected entry with the chosen damaged file, inside the application's guard as
+  // the window's click would. The confirmation is answered with `answer` after
+  // `duringConfirmation` has run (what the user or the client does while the box is open);
+  // any other box with OK.
   void Resume(int answer = classlib::mb::kIdOk, std::function<void()> duringConfirmation = {});
 
+  TStrings& Entries() { return entries_; }
+  const std::string& DamagedFile() const { return damagedFile_; }
+  int Selected() const { return selected_; }
   const std::vector<MessageBoxCall>& Boxes() const;
   std::vector<std::string> ListedEntries() const;
+  TApplication& App() { return *application_; }
 
   // The message box of a refusal or failure of the resume operation.
   static MessageBoxCall ErrorBox(const std::string& text);
@@ -87,6 +93,9 @@ private:
   fs::path root_, downloads_, incoming_;
   std::string workingDirectory_;
   std::unique_ptr<TApplication> application_;
+  TStringList entries_;
+  std::string damagedFile_;
+  int selected_ = -1;
   int answer_ = classlib::mb::kIdOk;
   std::function<void()> duringConfirmation_;
 };
