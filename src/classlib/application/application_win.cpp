@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "classlib/application/application.h"
