@@ -16,7 +16,8 @@ struct FormSettings {
   TBounds bounds{0, 0, 320, 240};  // outer size, frame and title bar included
   TFont font;
   // The screen density the description's sizes were made for (its design density), and the
-  // height of its font's text at that density. The form shows the sizes as they are written.
+  // height of its font's text at that density. On a screen of another density the form scales
+  // its sizes and fonts from this one.
   int pixelsPerInch = 96;
   int textHeight = 13;
   TNotifyEvent onShow;
